@@ -1,0 +1,17 @@
+#pragma once
+
+#include "board/board_state.h"
+
+namespace tavrel {
+
+enum class StepOutcome {
+    advanced,     // one generation computed, step_number one higher
+    counter_full, // step_number was at its largest value: nothing changed
+};
+
+// Advances the board 1..grid_size by one generation of the exact-count
+// hexagonal rule. Interior cells are computed, edge cells are read as
+// neighbours and cleared, cells outside the board are never touched.
+[[nodiscard]] StepOutcome make_step(BoardState& state);
+
+} // namespace tavrel

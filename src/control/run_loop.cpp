@@ -1,0 +1,46 @@
+#include "board/check.h"
+#include "board/make_step.h"
+#include "control/procedures.h"
+
+#include <cmath>
+
+namespace tavrel {
+namespace {
+
+// floor((live_count / 2000 + 1) * r) + 2: 3 with probability
+// live_count / (2000 + live_count), 2 otherwise.
+float draw_heredity(std::int16_t live_count, float r)
+{
+    const double weight = live_count / 2000.0 + 1.0;
+    return static_cast<float>(std::floor(weight * static_cast<double>(r)) + 2.0);
+}
+
+std::uint8_t threshold_of(float heredity)
+{
+    return narrow_checked<std::uint8_t>(std::llrint(heredity), "threshold");
+}
+
+} // namespace
+
+void Run_Click(Form& form)
+{
+    BoardState& s = form.state;
+    s.running = kTrue;
+    while (s.running == kTrue && !form.ended) {
+        s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
+        s.birth_count = threshold_of(s.heredity);
+        s.survive_count = threshold_of(s.heredity);
+        if (make_step(s) == StepOutcome::counter_full) {
+            return;
+        }
+        draw_tavrel(form);
+        // Events queued during the pass run here, and may change the board,
+        // the flag, or end the program.
+        form.runtime.do_events();
+        if (form.ended || s.live_count == 0) {
+            return;
+        }
+    }
+}
+
+} // namespace tavrel

@@ -1,0 +1,184 @@
+#include "display/tavrel.h"
+
+#include "control/procedures.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace tavrel {
+namespace {
+
+constexpr QSize kClientArea{580, 511};
+constexpr int kFontPixelSize = 11;
+
+// Mouse masks as the procedures receive them.
+std::int16_t button_mask(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+std::int16_t shift_mask(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t mask = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        mask |= 1;
+    }
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        mask |= 2;
+    }
+    if (modifiers.testFlag(Qt::AltModifier)) {
+        mask |= 4;
+    }
+    return mask;
+}
+
+[[noreturn]] void stop_on_failed_check(const char* what)
+{
+    std::fprintf(stderr, "tavrel: internal check failed: %s\n", what);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+template <typename Control>
+Control* place(QWidget* form, const char* name, const QString& caption, QRect geometry)
+{
+    auto* control = new Control(caption, form);
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    // A press on a control never reaches the form's mouse-down procedure.
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    return control;
+}
+
+} // namespace
+
+QFont Tavrel::form_font()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(kFontPixelSize);
+    return font;
+}
+
+Tavrel::Tavrel(QWidget* parent)
+    : QWidget(parent),
+      canvas_(kClientArea, devicePixelRatioF(), form_font(), palette().color(QPalette::Window),
+              palette().color(QPalette::WindowText)),
+      form_(canvas_, *this)
+{
+    setObjectName(QStringLiteral("Tavrel"));
+    setWindowTitle(QStringLiteral("Tavrel"));
+    setFont(form_font());
+    resize(kClientArea);
+    create_controls();
+    connect_controls();
+    dispatch(Form_Load);
+}
+
+Tavrel::~Tavrel() = default;
+
+void Tavrel::create_controls()
+{
+    Vew_last = place<QCheckBox>(this, "Vew_last", QStringLiteral("Vewlast"), {16, 312, 17, 25});
+    Vew_last->setToolTip(QStringLiteral("Vew_last"));
+    New = place<QPushButton>(this, "New", QStringLiteral("New"), {8, 8, 33, 25});
+    Stop = place<QPushButton>(this, "Stop", QStringLiteral("Stop"), {8, 128, 33, 25});
+    Exit = place<QPushButton>(this, "Exit", QStringLiteral("Exit"), {8, 344, 33, 25});
+    Go = place<QPushButton>(this, "Go", QStringLiteral("Go"), {8, 48, 33, 25});
+    Run = place<QPushButton>(this, "Run", QStringLiteral("Run"), {8, 88, 33, 25});
+    Метка2 = place<QLabel>(this, "Метка2", QStringLiteral("К-т наслед-я"), {0, 160, 65, 17});
+    Метка1 = place<QLabel>(this, "Метка1", QStringLiteral("Vew last"), {0, 296, 49, 17});
+
+    setTabOrder(Go, Run);
+    setTabOrder(Run, Stop);
+    setTabOrder(Stop, Exit);
+    setTabOrder(Exit, New);
+    setTabOrder(New, Vew_last);
+    Go->setFocus();
+}
+
+void Tavrel::connect_controls()
+{
+    connect(New, &QPushButton::clicked, this, [this] { dispatch(New_Click); });
+    connect(Go, &QPushButton::clicked, this, [this] { dispatch(Go_Click); });
+    connect(Run, &QPushButton::clicked, this, [this] { dispatch(Run_Click); });
+    connect(Stop, &QPushButton::clicked, this, [this] { dispatch(Stop_Click); });
+    connect(Exit, &QPushButton::clicked, this, [this] { dispatch(Exit_Click); });
+}
+
+template <typename Procedure>
+void Tavrel::dispatch(Procedure&& procedure)
+{
+    if (form_.ended) {
+        return;
+    }
+    try {
+        procedure(form_);
+    } catch (const std::exception& failure) {
+        stop_on_failed_check(failure.what());
+    } catch (...) {
+        stop_on_failed_check("unknown failure");
+    }
+    update();
+}
+
+void Tavrel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), canvas_.image());
+}
+
+void Tavrel::mousePressEvent(QMouseEvent* event)
+{
+    const std::int16_t button = button_mask(event->button());
+    const std::int16_t shift = shift_mask(event->modifiers());
+    const auto x = static_cast<float>(event->position().x());
+    const auto y = static_cast<float>(event->position().y());
+    dispatch([=](Form& form) { Form_MouseDown(form, button, shift, x, y); });
+}
+
+void Tavrel::closeEvent(QCloseEvent* event)
+{
+    // A run in progress sees the flag at its next yield and unwinds.
+    form_.ended = true;
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void Tavrel::do_events()
+{
+    update();
+    QCoreApplication::processEvents();
+}
+
+void Tavrel::end()
+{
+    form_.ended = true;
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Tavrel::beep()
+{
+    QApplication::beep();
+}
+
+int Tavrel::value() const
+{
+    return Vew_last->isChecked() ? 1 : 0;
+}
+
+} // namespace tavrel
