@@ -24,7 +24,8 @@ void draw_cell(BoardState& state, Canvas& canvas, const CheckBoxValue& vew_last,
     if (cell == 0) {
         canvas.FillColor(kDeadFill);
     }
-    if (state.last_cells.at(i, j) != 0 && vew_last.value() == 1) {
+    const int ticked = vew_last.value();
+    if (state.last_cells.at(i, j) != 0 && ticked == 1) {
         canvas.FillColor(kDiedFill);
     }
     if (cell > 0) {

@@ -38,10 +38,13 @@ public:
 private:
     QPainter& painter();
     void finish_painting();
+    void begin_circle(const QRectF& bounds);
+    void end_circle_pass();
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
+    QColor background_;
     QColor foreground_;
     int ascent_ = 0;
     int line_spacing_ = 0;
@@ -50,6 +53,12 @@ private:
     bool filled_ = false;
     QColor fill_colour_{Qt::black};
     QPointF cursor_{0.0, 0.0};
+
+    // Circles drawn one after another form a pass over the board; the next
+    // pass starts from the background under this one (see begin_circle).
+    bool in_circle_pass_ = false;
+    QRect pass_bounds_;
+    QRect previous_pass_bounds_;
 };
 
 } // namespace tavrel
