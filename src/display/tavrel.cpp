@@ -1,6 +1,7 @@
 #include "display/tavrel.h"
 
 #include "control/procedures.h"
+#include "display/window_icon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -59,6 +60,7 @@ Control* place(QWidget* form, const char* name, const QString& caption, QRect ge
     auto* control = new Control(caption, form);
     control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(geometry);
+    control->setAccessibleName(caption);
     // A press on a control never reaches the form's mouse-down procedure.
     control->setAttribute(Qt::WA_NoMousePropagation);
     return control;
@@ -81,6 +83,8 @@ Tavrel::Tavrel(QWidget* parent)
 {
     setObjectName(QStringLiteral("Tavrel"));
     setWindowTitle(QStringLiteral("Tavrel"));
+    setWindowIcon(window_icon());
+    setAccessibleName(QStringLiteral("Tavrel board"));
     setFont(form_font());
     resize(kClientArea);
     create_controls();
@@ -94,12 +98,15 @@ void Tavrel::create_controls()
 {
     Vew_last = place<QCheckBox>(this, "Vew_last", QStringLiteral("Vewlast"), {16, 312, 17, 25});
     Vew_last->setToolTip(QStringLiteral("Vew_last"));
+    // Its own caption is cut off; a screen reader reads the label above it.
+    Vew_last->setAccessibleName(QStringLiteral("Vew last"));
     New = place<QPushButton>(this, "New", QStringLiteral("New"), {8, 8, 33, 25});
     Stop = place<QPushButton>(this, "Stop", QStringLiteral("Stop"), {8, 128, 33, 25});
     Exit = place<QPushButton>(this, "Exit", QStringLiteral("Exit"), {8, 344, 33, 25});
     Go = place<QPushButton>(this, "Go", QStringLiteral("Go"), {8, 48, 33, 25});
     Run = place<QPushButton>(this, "Run", QStringLiteral("Run"), {8, 88, 33, 25});
     Метка2 = place<QLabel>(this, "Метка2", QStringLiteral("К-т наслед-я"), {0, 160, 65, 17});
+    Метка2->setAccessibleDescription(QStringLiteral("Heredity coefficient: the threshold of the continuous run, shown below"));
     Метка1 = place<QLabel>(this, "Метка1", QStringLiteral("Vew last"), {0, 296, 49, 17});
 
     setTabOrder(Go, Run);
@@ -132,6 +139,7 @@ void Tavrel::dispatch(Procedure&& procedure)
     } catch (...) {
         stop_on_failed_check("unknown failure");
     }
+    description_.refresh(*this, form_.state);
     update();
 }
 
@@ -160,6 +168,7 @@ void Tavrel::closeEvent(QCloseEvent* event)
 
 void Tavrel::do_events()
 {
+    description_.refresh(*this, form_.state);
     update();
     QCoreApplication::processEvents();
 }

@@ -3,6 +3,7 @@
 #include "board/random_source.h"
 #include "control/form.h"
 #include "control/runtime.h"
+#include "display/board_description.h"
 #include "display/image_canvas.h"
 
 #include <QWidget>
@@ -66,6 +67,7 @@ private:
     RandomSource random_;
     ImageCanvas canvas_;
     Form form_;
+    BoardDescription description_;
 };
 
 } // namespace tavrel
