@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace tavrel {
 
@@ -14,6 +15,18 @@ public:
 
     [[nodiscard]] std::int16_t at(int i, int j) const { return data_[offset(i, j)]; }
     void set(int i, int j, std::int16_t value) { data_[offset(i, j)] = value; }
+
+    // Cells (0, j)..(40, j), which lie next to each other. Only j is tested
+    // here: a loop that indexes the row must have tested its own range of i
+    // against 0..40 before it began.
+    [[nodiscard]] std::span<const std::int16_t, kSide> row(int j) const
+    {
+        return std::span<const std::int16_t, kSide>(data_.data() + offset(0, j), kSide);
+    }
+    [[nodiscard]] std::span<std::int16_t, kSide> row(int j)
+    {
+        return std::span<std::int16_t, kSide>(data_.data() + offset(0, j), kSide);
+    }
 
     [[nodiscard]] static bool in_bounds(int i, int j)
     {

@@ -12,6 +12,10 @@ void Form_Load(Form& form);
 void New_Click(Form& form);
 void Go_Click(Form& form);
 void Run_Click(Form& form);
+// One pass of Run_Click's loop: draw the threshold, one generation, draw,
+// yield to queued events. False when the run ends here: the generation
+// counter is full, the program is ending, or no cell is left alive.
+bool run_pass(Form& form);
 void Stop_Click(Form& form);
 void Exit_Click(Form& form);
 // button and shift are the event's masks; every button and modifier acts alike.

@@ -22,22 +22,27 @@ std::uint8_t threshold_of(float heredity)
 
 } // namespace
 
-void Run_Click(Form& form)
+bool run_pass(Form& form)
 {
     BoardState& s = form.state;
-    s.running = kTrue;
-    while (s.running == kTrue && !form.ended) {
-        s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
-        s.birth_count = threshold_of(s.heredity);
-        s.survive_count = threshold_of(s.heredity);
-        if (make_step(s) == StepOutcome::counter_full) {
-            return;
-        }
-        draw_tavrel(form);
-        // Events queued during the pass run here, and may change the board,
-        // the flag, or end the program.
-        form.runtime.do_events();
-        if (form.ended || s.live_count == 0) {
+    s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
+    s.birth_count = threshold_of(s.heredity);
+    s.survive_count = threshold_of(s.heredity);
+    if (make_step(s) == StepOutcome::counter_full) {
+        return false;
+    }
+    draw_tavrel(form);
+    // Events queued during the pass run here, and may change the board,
+    // the flag, or end the program.
+    form.runtime.do_events();
+    return !form.ended && s.live_count != 0;
+}
+
+void Run_Click(Form& form)
+{
+    form.state.running = kTrue;
+    while (form.state.running == kTrue && !form.ended) {
+        if (!run_pass(form)) {
             return;
         }
     }

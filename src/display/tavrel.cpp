@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -87,6 +88,8 @@ Tavrel::Tavrel(QWidget* parent)
     setAccessibleName(QStringLiteral("Tavrel board"));
     setFont(form_font());
     resize(kClientArea);
+    // paintEvent covers every pixel, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     create_controls();
     connect_controls();
     dispatch(Form_Load);
@@ -143,10 +146,22 @@ void Tavrel::dispatch(Procedure&& procedure)
     update();
 }
 
-void Tavrel::paintEvent(QPaintEvent* /*event*/)
+void Tavrel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), canvas_.image());
+    const QImage& drawing = canvas_.image();
+    // One rectangle at a time: a clip of several is slower than several
+    // clips of one.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        painter.drawImage(QPoint(0, 0), drawing);
+    }
+    painter.setClipping(false);
+    // An enlarged window shows its background beyond the kept drawing.
+    const QRegion beyond = event->region() - QRect(QPoint(0, 0), drawing.deviceIndependentSize().toSize());
+    for (const QRect& area : beyond) {
+        painter.fillRect(area, palette().brush(backgroundRole()));
+    }
 }
 
 void Tavrel::mousePressEvent(QMouseEvent* event)
@@ -169,7 +184,9 @@ void Tavrel::closeEvent(QCloseEvent* event)
 void Tavrel::do_events()
 {
     description_.refresh(*this, form_.state);
-    update();
+    // Only what the drawing changed is put on the screen again; the controls
+    // and the rest of the image are as they were.
+    update(canvas_.take_changed_area());
     QCoreApplication::processEvents();
 }
 
