@@ -221,10 +221,15 @@ bool ImageCanvas::collect_discs()
 void ImageCanvas::draw_pending_circles()
 {
     const bool stampable = collect_discs();
-    if (stampable && pass_bounds_ == previous_pass_bounds_ && stamps_->has_plan_for(discs_, image_)) {
-        // The same circles at the same places as the last pass: the pixels
-        // they leave uncovered are background except where other drawing
-        // touched them since.
+    // Under the first pass lies the background the image was filled with,
+    // except where other drawing touched it; planning and stamping that pass
+    // is quicker than painting it, which shortens the program's start-up.
+    const bool first_pass = previous_pass_bounds_.isEmpty();
+    if (stampable && (pass_bounds_ == previous_pass_bounds_ || first_pass) &&
+        (stamps_->has_plan_for(discs_, image_) || (first_pass && stamps_->make_plan(discs_, image_)))) {
+        // The same circles at the same places as the last pass (or the
+        // first pass): the pixels they leave uncovered are background except
+        // where other drawing touched them since.
         const QRect stale = dirty_ & pass_bounds_;
         if (!stale.isEmpty()) {
             painter().fillRect(stale, background_);
