@@ -17,15 +17,8 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/private_xvfb.sh"
+start_private_xvfb "$work" 1024x768x24 || fail "Xvfb did not start"
 
 "$tavrel" 2>"$work/tavrel.log" &
 app=$!
