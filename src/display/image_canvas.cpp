@@ -239,7 +239,8 @@ void ImageCanvas::draw_pending_circles()
     } else {
         paint_pending_circles();
         dirty_ = previous_pass_bounds_.contains(pass_bounds_) ? QRect() : pass_bounds_;
-        if (stampable) {
+        // A first pass that could not be stamped failed its plan above.
+        if (stampable && !first_pass) {
             stamps_->make_plan(discs_, image_);
         }
     }
