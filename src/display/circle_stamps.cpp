@@ -109,6 +109,31 @@ inline void copy_run(std::uint32_t* to, const std::uint32_t* from, int length)
 
 } // namespace
 
+// Sorts runs by where they start: by image line first, counting how many
+// start on each, then by position within each line.
+std::vector<CircleStamps::ImageRun> CircleStamps::in_memory_order(const std::vector<ImageRun>& runs,
+                                                                  std::uint32_t pixels_per_line, int lines)
+{
+    std::vector<std::size_t> line_start(static_cast<std::size_t>(lines) + 1, 0);
+    for (const ImageRun& run : runs) {
+        ++line_start[run.at / pixels_per_line + 1];
+    }
+    for (std::size_t line = 1; line < line_start.size(); ++line) {
+        line_start[line] += line_start[line - 1];
+    }
+    std::vector<ImageRun> sorted(runs.size());
+    std::vector<std::size_t> next(line_start.begin(), line_start.end() - 1);
+    for (const ImageRun& run : runs) {
+        sorted[next[run.at / pixels_per_line]++] = run;
+    }
+    const auto by_start = [](const ImageRun& a, const ImageRun& b) { return a.at < b.at; };
+    for (std::size_t line = 0; line + 1 < line_start.size(); ++line) {
+        std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(line_start[line]),
+                  sorted.begin() + static_cast<std::ptrdiff_t>(line_start[line + 1]), by_start);
+    }
+    return sorted;
+}
+
 struct CircleStamps::Shape {
     float radius = 0;
     int pen_width = 0;
@@ -116,6 +141,14 @@ struct CircleStamps::Shape {
     int side = 0;
     std::vector<std::uint8_t> fill;
     std::vector<std::uint8_t> outline;
+    // Per sprite row, the covered pixels first..last (first > last when
+    // none), when every row's covered pixels are one unbroken stretch.
+    struct Span {
+        int first = 0;
+        int last = -1;
+    };
+    std::vector<Span> spans;
+    bool rows_unbroken = false;
 
     [[nodiscard]] bool covers(int x, int y) const
     {
@@ -124,6 +157,24 @@ struct CircleStamps::Shape {
         }
         const auto at = static_cast<std::size_t>(y * side + x);
         return fill[at] != 0 || outline[at] != 0;
+    }
+
+    void find_spans()
+    {
+        spans.assign(static_cast<std::size_t>(side), Span{});
+        rows_unbroken = true;
+        for (int y = 0; y < side; ++y) {
+            Span& span = spans[static_cast<std::size_t>(y)];
+            for (int x = 0; x < side; ++x) {
+                if (covers(x, y)) {
+                    span.first = span.last < span.first ? x : span.first;
+                    span.last = x;
+                }
+            }
+            for (int x = span.first; x <= span.last; ++x) {
+                rows_unbroken = rows_unbroken && covers(x, y);
+            }
+        }
     }
 };
 
@@ -174,6 +225,7 @@ std::optional<int> CircleStamps::shape_id(float radius, int pen_width)
             return std::nullopt; // reaches the sprite's border: the sprite is too small
         }
     }
+    shape->find_spans();
     shapes_.push_back(std::move(shape));
     return static_cast<int>(shapes_.size() - 1);
 }
@@ -222,6 +274,16 @@ bool CircleStamps::overlap(const Disc& a, const Disc& b) const
     const int right = std::min(ax + sa.side, bx + sb.side);
     const int top = std::max(ay, by);
     const int bottom = std::min(ay + sa.side, by + sb.side);
+    if (sa.rows_unbroken && sb.rows_unbroken) {
+        for (int y = top; y < bottom; ++y) {
+            const Shape::Span& a_row = sa.spans[static_cast<std::size_t>(y - ay)];
+            const Shape::Span& b_row = sb.spans[static_cast<std::size_t>(y - by)];
+            if (std::max(ax + a_row.first, bx + b_row.first) <= std::min(ax + a_row.last, bx + b_row.last)) {
+                return true;
+            }
+        }
+        return false;
+    }
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
             if (sa.covers(x - ax, y - ay) && sb.covers(x - bx, y - by)) {
@@ -295,22 +357,44 @@ bool CircleStamps::make_plan(std::span<const Disc> pass, const QImage& image)
         return false;
     }
     std::vector<PlannedDisc> plan(pass.size());
-    for (std::size_t k = 0; k < pass.size(); ++k) {
-        const Disc& disc = pass[k];
+    int widest = 1;
+    for (const Disc& disc : pass) {
         const Shape& shape = *shapes_[static_cast<std::size_t>(disc.shape)];
         if (disc.x - shape.half < 0 || disc.y - shape.half < 0 || disc.x + shape.half > image.width() ||
             disc.y + shape.half > image.height()) {
             return false;
         }
-        for (std::size_t m = 0; m < k; ++m) {
-            if (overlap(pass[m], disc)) {
-                plan[k].earlier.push_back(static_cast<int>(m));
-                plan[m].later.push_back(static_cast<int>(k));
+        widest = std::max(widest, shape.side);
+    }
+    // Sprites no wider than a bucket overlap only when their corners lie in
+    // the same or in neighbouring buckets.
+    const int bucket_columns = image.width() / widest + 1;
+    const int bucket_rows = image.height() / widest + 1;
+    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucket_columns * bucket_rows));
+    std::vector<int> nearby;
+    for (std::size_t k = 0; k < pass.size(); ++k) {
+        const Disc& disc = pass[k];
+        const int half = shapes_[static_cast<std::size_t>(disc.shape)]->half;
+        const int column = (disc.x - half) / widest;
+        const int row = (disc.y - half) / widest;
+        nearby.clear();
+        for (int r = std::max(0, row - 1); r <= std::min(bucket_rows - 1, row + 1); ++r) {
+            for (int c = std::max(0, column - 1); c <= std::min(bucket_columns - 1, column + 1); ++c) {
+                const auto& bucket = buckets[static_cast<std::size_t>(r * bucket_columns + c)];
+                nearby.insert(nearby.end(), bucket.begin(), bucket.end());
+            }
+        }
+        std::sort(nearby.begin(), nearby.end());
+        for (const int m : nearby) {
+            if (overlap(pass[static_cast<std::size_t>(m)], disc)) {
+                plan[k].earlier.push_back(m);
+                plan[static_cast<std::size_t>(m)].later.push_back(static_cast<int>(k));
             }
         }
         if (plan[k].earlier.size() > kMaxEarlier) {
             return false;
         }
+        buckets[static_cast<std::size_t>(row * bucket_columns + column)].push_back(static_cast<int>(k));
     }
     std::vector<ImageRun> runs;
     for (std::size_t k = 0; k < pass.size(); ++k) {
@@ -328,10 +412,9 @@ bool CircleStamps::make_plan(std::span<const Disc> pass, const QImage& image)
     }
     // Every pixel is written by one circle only, so the runs may go in any
     // order; the order of memory writes the image as a fill would.
-    std::sort(runs.begin(), runs.end(), [](const ImageRun& a, const ImageRun& b) { return a.at < b.at; });
     plan_ = std::move(plan);
     plan_geometry_.assign(pass.begin(), pass.end());
-    image_runs_ = std::move(runs);
+    image_runs_ = in_memory_order(runs, static_cast<std::uint32_t>(pixels_per_line), image.height());
     plan_image_size_ = image.size();
     plan_line_bytes_ = image.bytesPerLine();
     return true;

@@ -85,6 +85,8 @@ private:
         std::uint16_t length = 0;
     };
 
+    static std::vector<ImageRun> in_memory_order(const std::vector<ImageRun>& runs, std::uint32_t pixels_per_line,
+                                                 int lines);
     [[nodiscard]] bool overlap(const Disc& a, const Disc& b) const;
     int neighbourhood_of(std::span<const Disc> pass, int index, const PlannedDisc& planned);
     const std::uint32_t* pixels_for(Neighbourhood& neighbourhood, std::size_t combination,
