@@ -4,8 +4,8 @@
 
 namespace tavrel {
 
-// The program's icon, built in as a resource: 32 x 32 in 2 and in 16 colours,
-// 16 x 16 in 16 colours.
+// The program's icon as the window shows it: 32 x 32 and 16 x 16, the
+// images in 16 colours of the icon file.
 QIcon window_icon();
 
 } // namespace tavrel
