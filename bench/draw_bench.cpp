@@ -43,6 +43,20 @@ void BM_draw_tavrel(benchmark::State& state, BoardKind kind)
     benchmark::DoNotOptimize(canvas->image().constBits());
 }
 
+// What the window does before it is first shown: make its canvas (the
+// circle stamps included) and draw the loaded board for the first time.
+void BM_first_drawing(benchmark::State& state)
+{
+    const BoardState loaded = loaded_state(BoardKind::empty);
+    const ClearBox box;
+    for (auto _ : state) {
+        const auto canvas = window_canvas(static_cast<qreal>(state.range(0)));
+        BoardState s = loaded;
+        draw_tavrel(s, *canvas, box);
+        benchmark::DoNotOptimize(canvas->image().constBits());
+    }
+}
+
 // One filled box over the board's bounding rectangle, x 64..576 and
 // y 16..446 (the circles' extent plus half the pen width).
 void BM_fill_reference(benchmark::State& state)
@@ -59,6 +73,7 @@ BENCHMARK_CAPTURE(BM_draw_tavrel, empty, BoardKind::empty)->Arg(1)->Arg(2);
 BENCHMARK_CAPTURE(BM_draw_tavrel, mid, BoardKind::mid)->Arg(1)->Arg(2);
 BENCHMARK_CAPTURE(BM_draw_tavrel, full, BoardKind::full)->Arg(1)->Arg(2);
 BENCHMARK(BM_fill_reference)->Arg(1)->Arg(2);
+BENCHMARK(BM_first_drawing)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tavrel::bench
