@@ -2,8 +2,9 @@
 # An input storm on the real program in a private X server: thousands of
 # random presses with every button in and beyond the client area and on every
 # control, keys, Run / Stop / New / Go interleaved, nested runs and resizes of
-# the window, from a fixed seed. Afterwards the program must still answer,
-# every cell centre must show a legal fill, and Exit must end it with status 0.
+# the window, from a fixed seed, then a burst of 5000 clicks on Run queued at
+# once. Afterwards the program must still answer, every cell centre must show
+# a legal fill, and Exit must end it with status 0.
 #
 # Speed: the events go out in batches, each batch one xdotool call with
 # chained commands and no delays; after each batch the program is pinged, and
@@ -214,6 +215,16 @@ start=$SECONDS
 # Back to the initial size, stop every run, and wait for the board to settle.
 xdotool windowsize "$window" 580 511
 "$window_message" ping "$window" || fail "the program does not answer after the storm"
+
+# A burst of clicks on Run queued all at once: each one would nest a run in
+# the yield of the one before, thousands deep.
+burst=(mousemove "$((origin_x + 24))" "$((origin_y + 100))")
+for ((n = 0; n < 5000; n++)); do
+    burst+=(mousedown 1 mouseup 1)
+done
+xdotool "${burst[@]}" || fail "xdotool failed during the burst of Run clicks"
+"$window_message" ping "$window" || fail "the program does not answer after a burst of 5000 clicks on Run"
+kill -0 "$app" 2>/dev/null || fail "the program died in a burst of 5000 clicks on Run"
 stop_x=$((origin_x + 24))
 stop_y=$((origin_y + 140))
 xdotool mousemove "$stop_x" "$stop_y" mousedown 1 mouseup 1
