@@ -15,6 +15,8 @@ struct Form {
     Runtime& runtime;
     // Set once the program is ending; from then on no procedure runs.
     bool ended = false;
+    // How many runs are going on, each nested in the yield of the one before.
+    int run_depth = 0;
 };
 
 } // namespace tavrel

@@ -12,6 +12,9 @@ void Form_Load(Form& form);
 void New_Click(Form& form);
 void Go_Click(Form& form);
 void Run_Click(Form& form);
+// A click on Run during a run nests a run in the yield; deeper than this a
+// click only sets the flag and leaves the passes to the runs going on.
+inline constexpr int kMaxNestedRuns = 256;
 // One pass of Run_Click's loop: draw the threshold, one generation, draw,
 // yield to queued events. False when the run ends here: the generation
 // counter is full, the program is ending, or no cell is left alive.

@@ -41,11 +41,19 @@ bool run_pass(Form& form)
 void Run_Click(Form& form)
 {
     form.state.running = kTrue;
+    // Every queued click on Run nests one more run, and a burst of thousands
+    // would overflow the stack. The innermost run already does what a deeper
+    // one would: passes until the flag is cleared or the board is empty.
+    if (form.run_depth >= kMaxNestedRuns) {
+        return;
+    }
+    ++form.run_depth;
     while (form.state.running == kTrue && !form.ended) {
         if (!run_pass(form)) {
-            return;
+            break;
         }
     }
+    --form.run_depth;
 }
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tavrel {
@@ -132,6 +133,48 @@ TEST(RunClick, NestedRunsEndTogetherOnOneStop)
     EXPECT_EQ(t.s.step_number, 4);
     EXPECT_EQ(t.runtime.yields, 4);
     EXPECT_EQ(t.s.running, kFalse);
+}
+
+TEST(RunClick, ABurstOfQueuedRunClicksNestsNoDeeperThanTheLimit)
+{
+    // Thousands of clicks on Run waiting in the queue at once, as a fast
+    // enough stream of presses leaves them: each yield takes in all of them.
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    int clicks_left = 3000;
+    int depth = 0;
+    int deepest = 0;
+    int innermost_passes = 0;
+    t.runtime.on_yield = [&](int) {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        while (clicks_left > 0) {
+            --clicks_left;
+            Run_Click(t.form);
+        }
+        if (depth == kMaxNestedRuns) {
+            ++innermost_passes;
+            if (innermost_passes == 2) {
+                // At the limit a click still raises the flag again after Stop.
+                Stop_Click(t.form);
+                Run_Click(t.form);
+                EXPECT_EQ(t.s.running, kTrue);
+            } else if (innermost_passes == 5) {
+                Stop_Click(t.form);
+            }
+        }
+        --depth;
+    };
+    Run_Click(t.form);
+    EXPECT_EQ(clicks_left, 0);
+    EXPECT_EQ(deepest, kMaxNestedRuns) << "one yield per run going on";
+    EXPECT_EQ(innermost_passes, 5) << "the innermost run went on after Stop and Run in one batch";
+    // Each outer run made one pass before the next click nested a run in its
+    // yield, and all of them ended on the one Stop.
+    EXPECT_EQ(t.runtime.yields, kMaxNestedRuns - 1 + 5);
+    EXPECT_EQ(t.s.step_number, kMaxNestedRuns - 1 + 5);
+    EXPECT_EQ(t.s.running, kFalse);
+    EXPECT_EQ(t.form.run_depth, 0);
 }
 
 TEST(RunClick, PressDuringTheRunEditsTheBoardAndRestartsTheCount)
