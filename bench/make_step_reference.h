@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tavrel::bench {
@@ -10,8 +11,8 @@ namespace tavrel::bench {
 // It is the floor the checked step is measured against.
 struct RawBoard {
     static constexpr int kSide = 41;
-    std::array<std::int16_t, kSide * kSide> cells{};
-    std::array<std::int16_t, kSide * kSide> next_cells{};
+    std::array<std::int16_t, std::size_t{kSide} * kSide> cells{};
+    std::array<std::int16_t, std::size_t{kSide} * kSide> next_cells{};
     int grid_size = 25;
     std::uint8_t birth_count = 2;
     std::uint8_t survive_count = 2;

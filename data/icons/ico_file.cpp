@@ -1,5 +1,7 @@
 #include "ico_file.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace tavrel::icons {
@@ -82,9 +84,8 @@ std::vector<std::uint8_t> bitmap(const Picture& picture)
 std::vector<std::uint8_t> ico_file(const std::vector<Picture>& pictures)
 {
     std::vector<std::vector<std::uint8_t>> images;
-    for (const Picture& picture : pictures) {
-        images.push_back(bitmap(picture));
-    }
+    images.reserve(pictures.size());
+    std::transform(pictures.begin(), pictures.end(), std::back_inserter(images), bitmap);
 
     std::vector<std::uint8_t> out;
     put16(out, 0); // reserved

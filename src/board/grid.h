@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -45,7 +46,7 @@ private:
     }
     [[noreturn]] static void fail_index(int i, int j);
 
-    std::array<std::int16_t, kSide * kSide> data_{};
+    std::array<std::int16_t, std::size_t{kSide} * kSide> data_{};
 };
 
 } // namespace tavrel

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace tavrel {
@@ -64,7 +65,8 @@ std::vector<std::uint8_t> coverage(int side, int dpr, float radius, int pen_widt
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(Qt::white));
         }
-        const qreal centre = static_cast<qreal>(side / 2) / dpr;
+        const int centre_pixel = side / 2; // the middle pixel, not the middle point
+        const qreal centre = static_cast<qreal>(centre_pixel) / dpr;
         p.drawEllipse(QPointF(centre, centre), radius, radius);
     }
     std::vector<std::uint8_t> alpha(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
@@ -247,7 +249,7 @@ std::optional<int> CircleStamps::look_id(QRgb fill, QRgb outline)
 void CircleStamps::forget_looks()
 {
     looks_.clear();
-    for (auto& neighbourhood : neighbourhoods_) {
+    for (const auto& neighbourhood : neighbourhoods_) {
         for (auto& pixels : neighbourhood->pixels_by_colours) {
             pixels = {};
         }
@@ -455,7 +457,7 @@ const std::uint32_t* CircleStamps::pixels_for(Neighbourhood& neighbourhood, std:
 
     pixels.resize(neighbourhood.pixels);
     for (const Run& run : neighbourhood.runs) {
-        std::memcpy(pixels.data() + run.offset, box.data() + run.y * side + run.x,
+        std::memcpy(pixels.data() + run.offset, box.data() + static_cast<std::ptrdiff_t>(run.y) * side + run.x,
                     static_cast<std::size_t>(run.length) * sizeof(std::uint32_t));
     }
     return pixels.data();

@@ -334,11 +334,11 @@ void ImageCanvas::print_prepared(const QString& text)
 const ImageCanvas::LaidOutText& ImageCanvas::laid_out(const QString& text)
 {
     ++text_uses_;
-    for (LaidOutText& laid : texts_) {
-        if (laid.text == text) {
-            laid.last_use = text_uses_;
-            return laid;
-        }
+    const auto known =
+        std::find_if(texts_.begin(), texts_.end(), [&text](const LaidOutText& laid) { return laid.text == text; });
+    if (known != texts_.end()) {
+        known->last_use = text_uses_;
+        return *known;
     }
     LaidOutText fresh{text, QStaticText(text), {}, text_uses_};
     fresh.layout.setTextFormat(Qt::PlainText);

@@ -149,16 +149,16 @@ void Tavrel::dispatch(Procedure&& procedure)
 void Tavrel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& drawing = canvas_.image();
+    const QImage& kept = canvas_.image();
     // One rectangle at a time: a clip of several is slower than several
     // clips of one.
     for (const QRect& area : event->region()) {
         painter.setClipRect(area);
-        painter.drawImage(QPoint(0, 0), drawing);
+        painter.drawImage(QPoint(0, 0), kept);
     }
     painter.setClipping(false);
     // An enlarged window shows its background beyond the kept drawing.
-    const QRegion beyond = event->region() - QRect(QPoint(0, 0), drawing.deviceIndependentSize().toSize());
+    const QRegion beyond = event->region() - QRect(QPoint(0, 0), kept.deviceIndependentSize().toSize());
     for (const QRect& area : beyond) {
         painter.fillRect(area, palette().brush(backgroundRole()));
     }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -102,8 +104,8 @@ TEST(FormMouseDown, PressesThatNameNoGridCellChangeNothing)
 TEST(FormMouseDown, EveryButtonAndModifierTogglesAlike)
 {
     TestForm t;
-    for (const std::int16_t button : {1, 2, 4}) {
-        for (const std::int16_t shift : {0, 1, 2, 4, 7}) {
+    for (const std::int16_t button : std::initializer_list<std::int16_t>{1, 2, 4}) {
+        for (const std::int16_t shift : std::initializer_list<std::int16_t>{0, 1, 2, 4, 7}) {
             Form_MouseDown(t.form, button, shift, 315, 231);
             EXPECT_EQ(t.s.cells.at(13, 13), 1);
             Form_MouseDown(t.form, button, shift, 315, 231);

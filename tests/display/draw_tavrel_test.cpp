@@ -22,7 +22,7 @@ std::size_t order_of(int i, int j)
     return static_cast<std::size_t>((i - 1) * 25 + (j - 1));
 }
 
-std::vector<RecordingCanvas::Call> circles_of(BoardState& s, FakeCheckBox& box)
+std::vector<RecordingCanvas::Call> circles_of(BoardState& s, const FakeCheckBox& box)
 {
     RecordingCanvas canvas;
     draw_tavrel(s, canvas, box);

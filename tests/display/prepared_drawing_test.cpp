@@ -174,7 +174,9 @@ TEST_P(PreparedDrawing, OtherCirclesAndPassesMatchToo)
             const auto level = static_cast<std::uint8_t>(40 + 50 * (k % colours));
             canvas.FillStyle(0);
             canvas.FillColor(colour(level, 200, static_cast<std::uint8_t>(255 - level)));
-            canvas.Circle(100 + 9 * static_cast<float>(k % 10) + shift, 100 + 9 * static_cast<float>(k / 10), 8,
+            const int column = k % 10;
+            const int row = k / 10;
+            canvas.Circle(100 + 9 * static_cast<float>(column) + shift, 100 + 9 * static_cast<float>(row), 8,
                           colour(0, 55, 100));
         }
     };
