@@ -3,6 +3,7 @@
 #include "control/procedures.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tavrel {
 namespace {
@@ -25,6 +26,11 @@ std::uint8_t threshold_of(float heredity)
 bool run_pass(Form& form)
 {
     BoardState& s = form.state;
+    // A full generation counter ends the run before its threshold is drawn,
+    // so the random sequence and the thresholds stay as they were.
+    if (s.step_number == std::numeric_limits<std::int16_t>::max()) {
+        return false;
+    }
     s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
     s.birth_count = threshold_of(s.heredity);
     s.survive_count = threshold_of(s.heredity);

@@ -239,6 +239,19 @@ TEST(RunClick, EndsAtTheFullCounter)
     EXPECT_EQ(t.s.step_number, 32767);
     EXPECT_EQ(t.runtime.yields, 2);
     EXPECT_EQ(t.s.running, kTrue);
+
+    // Another run at the full counter draws no threshold and changes nothing.
+    t.s.birth_count = t.s.survive_count = 2;
+    const BoardState before = t.s;
+    const int draws = t.runtime.random_draws;
+    const int drawings = t.drawings();
+    Run_Click(t.form);
+    EXPECT_EQ(t.runtime.random_draws, draws);
+    EXPECT_EQ(t.drawings(), drawings);
+    EXPECT_EQ(t.s.cells, before.cells);
+    EXPECT_EQ(t.s.heredity, before.heredity);
+    EXPECT_EQ(t.s.birth_count, 2);
+    EXPECT_EQ(t.s.survive_count, 2);
 }
 
 } // namespace

@@ -218,6 +218,80 @@ TEST_F(WindowTest, MousePressTogglesWithAnyButtonAndModifier)
     EXPECT_EQ(state().cells.at(0, 2), 1);
 }
 
+TEST_F(WindowTest, DoubleClickTogglesACellOnceAndClicksAButtonTwice)
+{
+    // Through the window system, as a user's double click comes: press,
+    // release, double click, release.
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, centre(13, 13));
+    EXPECT_EQ(state().cells.at(13, 13), 1);
+    EXPECT_EQ(state().step_number, 0);
+    EXPECT_EQ(shown_at(centre(13, 13)), to_qcolor(kLiveFill));
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, window.Go->geometry().center());
+    EXPECT_EQ(state().step_number, 2);
+}
+
+TEST_F(WindowTest, FontHasThe13PixelLineAndEveryTextFits)
+{
+    const QFontMetrics metrics(window.font());
+    EXPECT_EQ(metrics.height(), 13);
+    EXPECT_EQ(metrics.lineSpacing(), 13);
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            caption = button->text();
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            caption = label->text();
+        }
+        const QRect ink = QFontMetrics(control->font()).tightBoundingRect(caption);
+        if (control != window.Vew_last) { // its caption is cut off on purpose
+            EXPECT_LE(ink.right(), control->width() - 1) << caption.toStdString();
+        }
+    }
+    // The widest status lines end left of the circles of column 1 (x 64).
+    for (const char* line : {"   \u2116 32767 ", "   625 ", "Num of cells", "      Step "}) {
+        EXPECT_LT(metrics.tightBoundingRect(QString::fromUtf8(line)).right(), 64) << line;
+    }
+
+    // And so in the kept image: no text pixel on a circle of column 1.
+    BoardState widest;
+    widest.cell_size = 10;
+    widest.grid_size = 25;
+    widest.step_number = 32767;
+    widest.heredity = 3;
+    for (int i = 1; i <= 25; ++i) {
+        for (int j = 1; j <= 25; ++j) {
+            widest.cells.set(i, j, 1);
+        }
+    }
+    const QColor text = window.palette().color(QPalette::WindowText);
+    ImageCanvas canvas({580, 511}, 1.0, Tavrel::form_font(), window.palette().color(QPalette::Window), text);
+    canvas.DrawWidth(2);
+    const struct : CheckBoxValue { [[nodiscard]] int value() const override { return 0; } } clear;
+    draw_tavrel(widest, canvas, clear);
+    const QImage kept = canvas.image();
+    for (int j = 1; j <= 25; ++j) {
+        const QPoint c = centre(1, j);
+        for (int y = c.y() - 11; y <= c.y() + 11; ++y) {
+            for (int x = c.x() - 11; x <= c.x() + 11; ++x) {
+                if ((x - c.x()) * (x - c.x()) + (y - c.y()) * (y - c.y()) <= 121) {
+                    ASSERT_NE(kept.pixelColor(x, y), text) << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(WindowTest, LayoutStaysLeftToRightUnderAMirroredApplication)
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Tavrel mirrored;
+    const bool check_box = mirrored.Vew_last->layoutDirection() == Qt::LeftToRight;
+    const bool label = mirrored.Метка2->layoutDirection() == Qt::LeftToRight;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_TRUE(check_box);
+    EXPECT_TRUE(label);
+}
+
 TEST_F(WindowTest, TickingTheBoxShowsOnlyAtTheNextDrawing)
 {
     QTest::mouseClick(&window, Qt::LeftButton, {}, centre(13, 13));

@@ -34,7 +34,7 @@ field() { # name: prints the value of a control field, continuation lines uninde
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "maintainer '$(field Maintainer)' is not 'Name <address>'"
 depends=$(field Depends)
 depended_on=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-extra; do
     grep -qxF "$library" <<<"$depended_on" || fail "Depends lacks $library: $depends"
 done
 description=$(field Description)
