@@ -13,15 +13,13 @@ public:
     using std::logic_error::logic_error;
 };
 
-[[noreturn]] void fail_check(const std::string& what);
-
 // Stores a whole number into the fixed width T, or fails naming the variable.
 template <typename T>
 T narrow_checked(long long value, const char* what)
 {
     if (value < static_cast<long long>(std::numeric_limits<T>::min()) ||
         value > static_cast<long long>(std::numeric_limits<T>::max())) {
-        fail_check(std::string(what) + " = " + std::to_string(value) + " does not fit its width");
+        throw CheckFailure(std::string(what) + " = " + std::to_string(value) + " does not fit its width");
     }
     return static_cast<T>(value);
 }

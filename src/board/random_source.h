@@ -21,15 +21,12 @@ public:
 // many were drawn before.
 class RandomSource final : public UniformSource {
 public:
-    // Next value in [0, 1); never 1.0.
-    float next() override;
-
-    [[nodiscard]] std::uint64_t drawn() const { return drawn_; }
+    // The top 24 bits form a float exactly, so the result is a multiple of
+    // 2^-24 below 1 and can never round up to 1.0.
+    float next() override { return static_cast<float>(engine_() >> 8U) * (1.0F / 16777216.0F); }
 
 private:
-    static constexpr std::uint32_t kFixedSeed = 20261207U;
-    std::mt19937 engine_{kFixedSeed};
-    std::uint64_t drawn_ = 0;
+    std::mt19937 engine_{20261207U};
 };
 
 } // namespace tavrel

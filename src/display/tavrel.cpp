@@ -22,32 +22,6 @@ namespace {
 constexpr QSize kClientArea{580, 511};
 constexpr int kFontPixelSize = 11;
 
-// Mouse masks as the procedures receive them.
-std::int16_t button_mask(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-std::int16_t shift_mask(Qt::KeyboardModifiers modifiers)
-{
-    std::int16_t mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier)) {
-        mask |= 1;
-    }
-    if (modifiers.testFlag(Qt::ControlModifier)) {
-        mask |= 2;
-    }
-    if (modifiers.testFlag(Qt::AltModifier)) {
-        mask |= 4;
-    }
-    return mask;
-}
-
 [[noreturn]] void stop_on_failed_check(const char* what)
 {
     std::fprintf(stderr, "tavrel: internal check failed: %s\n", what);
@@ -94,14 +68,9 @@ Tavrel::Tavrel(QWidget* parent)
     // The form is laid out in fixed pixels: never mirrored, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kClientArea);
-    // paintEvent covers every pixel, so Qt need not clear it first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     create_controls();
-    connect_controls();
     dispatch(Form_Load);
 }
-
-Tavrel::~Tavrel() = default;
 
 void Tavrel::create_controls()
 {
@@ -124,10 +93,7 @@ void Tavrel::create_controls()
     setTabOrder(Exit, New);
     setTabOrder(New, Vew_last);
     Go->setFocus();
-}
 
-void Tavrel::connect_controls()
-{
     connect(New, &QPushButton::clicked, this, [this] { dispatch(New_Click); });
     connect(Go, &QPushButton::clicked, this, [this] { dispatch(Go_Click); });
     connect(Run, &QPushButton::clicked, this, [this] { dispatch(Run_Click); });
@@ -148,32 +114,37 @@ void Tavrel::dispatch(Procedure&& procedure)
     } catch (...) {
         stop_on_failed_check("unknown failure");
     }
-    description_.refresh(*this, form_.state);
+    show_drawing();
+}
+
+// The kept image goes on the screen at the next paint, and a screen reader
+// hears the generation and live count it shows.
+void Tavrel::show_drawing()
+{
+    const BoardState& s = form_.state;
+    setAccessibleDescription(
+        QStringLiteral("Hexagonal board of %1 by %1 cells: live cells yellow, dead cells blue. Generation %2, %3 live %4.")
+            .arg(s.grid_size)
+            .arg(s.step_number)
+            .arg(s.live_count)
+            .arg(s.live_count == 1 ? QStringLiteral("cell") : QStringLiteral("cells")));
     update();
 }
 
 void Tavrel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& kept = canvas_.image();
-    // One rectangle at a time: a clip of several is slower than several
-    // clips of one.
-    for (const QRect& area : event->region()) {
-        painter.setClipRect(area);
-        painter.drawImage(QPoint(0, 0), kept);
-    }
-    painter.setClipping(false);
-    // An enlarged window shows its background beyond the kept drawing.
-    const QRegion beyond = event->region() - QRect(QPoint(0, 0), kept.deviceIndependentSize().toSize());
-    for (const QRect& area : beyond) {
-        painter.fillRect(area, palette().brush(backgroundRole()));
-    }
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), canvas_.image());
 }
 
 void Tavrel::mousePressEvent(QMouseEvent* event)
 {
-    const std::int16_t button = button_mask(event->button());
-    const std::int16_t shift = shift_mask(event->modifiers());
+    // Left, right and middle are 1, 2 and 4 in both; shift, ctrl and alt 1, 2 and 4.
+    const auto button = static_cast<std::int16_t>(event->button() & 7);
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    const auto shift = static_cast<std::int16_t>((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
+                                                 (keys & Qt::AltModifier ? 4 : 0));
     const auto x = static_cast<float>(event->position().x());
     const auto y = static_cast<float>(event->position().y());
     dispatch([=](Form& form) { Form_MouseDown(form, button, shift, x, y); });
@@ -195,10 +166,7 @@ void Tavrel::closeEvent(QCloseEvent* event)
 
 void Tavrel::do_events()
 {
-    description_.refresh(*this, form_.state);
-    // Only what the drawing changed is put on the screen again; the controls
-    // and the rest of the image are as they were.
-    update(canvas_.take_changed_area());
+    show_drawing();
     QCoreApplication::processEvents();
 }
 

@@ -3,7 +3,6 @@
 #include "board/random_source.h"
 #include "control/form.h"
 #include "control/runtime.h"
-#include "display/board_description.h"
 #include "display/image_canvas.h"
 
 #include <QWidget>
@@ -22,9 +21,6 @@ class Tavrel final : public QWidget, private Runtime {
 
 public:
     explicit Tavrel(QWidget* parent = nullptr);
-    ~Tavrel() override;
-    Tavrel(const Tavrel&) = delete;
-    Tavrel& operator=(const Tavrel&) = delete;
 
     // The window's font: its text line is 13 pixels high, which the status
     // text's fixed positions rely on.
@@ -59,16 +55,15 @@ private:
     [[nodiscard]] int value() const override;
 
     void create_controls();
-    void connect_controls();
     // Runs one event procedure unless the program is ending; a failed
     // internal check stops the program here, before it reaches Qt.
     template <typename Procedure>
     void dispatch(Procedure&& procedure);
+    void show_drawing();
 
     RandomSource random_;
     ImageCanvas canvas_;
     Form form_;
-    BoardDescription description_;
 };
 
 } // namespace tavrel
