@@ -1,0 +1,284 @@
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace tavrel {
+namespace {
+
+using testing::CellSet;
+using testing::live_cells;
+using testing::set_alive;
+using testing::TestForm;
+
+// A pair in an even row oscillates for ever with threshold 2.
+const CellSet kOscillator{{12, 12}, {13, 12}};
+
+std::size_t order_of(int i, int j)
+{
+    return static_cast<std::size_t>((i - 1) * 25 + (j - 1));
+}
+
+TEST(FormLoad, DrawsTheEmptyBoardWithItsSettings)
+{
+    TestForm t;
+    EXPECT_EQ(t.s.cell_size, 10);
+    EXPECT_EQ(t.s.grid_size, 25);
+    EXPECT_EQ(t.s.birth_count, 2);
+    EXPECT_EQ(t.s.survive_count, 2);
+    EXPECT_EQ(t.s.running, kTrue);
+    EXPECT_EQ(t.canvas.log.front(), "width 2");
+    ASSERT_EQ(t.canvas.circles.size(), 625U);
+    // Column by column, odd rows half a cell left of even rows.
+    for (const auto& [i, j, x, y] : {std::tuple{1, 1, 75, 27}, {2, 1, 95, 27}, {1, 2, 85, 44}, {13, 13, 315, 231},
+                                     {25, 24, 565, 418}, {25, 25, 555, 435}}) {
+        const auto& c = t.canvas.circles[order_of(i, j)];
+        EXPECT_EQ(c.x, x);
+        EXPECT_EQ(c.y, y);
+        EXPECT_EQ(c.radius, 10);
+        EXPECT_EQ(c.fill, kDeadFill);
+        EXPECT_EQ(c.outline, kOutline);
+    }
+    // The status text, wiped and printed at fixed places.
+    const std::vector<std::string> status(t.canvas.log.end() - 11, t.canvas.log.end());
+    EXPECT_EQ(status, (std::vector<std::string>{"box 21 233 45 246 255,255,255", "box 13 272 32 285 255,255,255",
+                                                "pset -1 220", "print '      Step '", "print '   \u2116 0 '",
+                                                "print ''", "print 'Num of cells'", "print '    0 '",
+                                                "box 15 178 35 195 255,255,255", "pset -1 180", "print '        0 '"}));
+}
+
+TEST(DrawTavrel, FillsCountAndRemembersTheBoard)
+{
+    TestForm t;
+    set_alive(t.s, {{3, 3}, {8, 8}, {0, 7}, {26, 1}});
+    Go_Click(t.form); // both die; the outside cells stay and are not counted
+    t.runtime.ticked = 1;
+    t.canvas.circles.clear();
+    Form_MouseDown(t.form, 1, 0, 315, 231); // (13, 13) comes alive
+    EXPECT_EQ(t.canvas.circles[order_of(13, 13)].fill, kLiveFill);
+    EXPECT_EQ(t.canvas.circles[order_of(3, 3)].fill, kDeadFill) << "dead at the drawing before";
+    EXPECT_EQ(t.s.live_count, 1);
+
+    t.canvas.circles.clear();
+    Form_MouseDown(t.form, 1, 0, 315, 231); // and dies: amber while ticked
+    EXPECT_EQ(t.canvas.circles[order_of(13, 13)].fill, kDiedFill);
+    t.canvas.circles.clear();
+    Go_Click(t.form); // an unchanged board shows no amber
+    EXPECT_EQ(t.canvas.circles[order_of(13, 13)].fill, kDeadFill);
+    EXPECT_EQ(t.s.last_cells.at(0, 7), 0) << "outside cells are never copied";
+    EXPECT_EQ(format_print_items({"   ", 625.0, 2.0F, -5.0, 2.5}), "    625  2 -5  2.5 ");
+}
+
+TEST(GoClick, StepsAndDrawsUntilTheCounterIsFull)
+{
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    Go_Click(t.form);
+    EXPECT_EQ(live_cells(t.s.cells), (CellSet{{13, 11}, {13, 13}}));
+    EXPECT_EQ(t.s.step_number, 1);
+    EXPECT_EQ(t.drawings(), 2);
+    t.s.step_number = 32767;
+    Go_Click(t.form);
+    EXPECT_EQ(t.s.step_number, 32767);
+    EXPECT_EQ(t.drawings(), 2);
+    EXPECT_EQ(t.runtime.beeps, 1);
+}
+
+TEST(NewClick, SeedsDrawsAndRaisesTheFlag)
+{
+    TestForm t;
+    Stop_Click(t.form);
+    New_Click(t.form);
+    EXPECT_EQ(t.runtime.random_draws, 20);
+    EXPECT_EQ(t.s.step_number, 1);
+    EXPECT_EQ(t.s.running, kTrue);
+    EXPECT_EQ(t.s.live_count, static_cast<int>(live_cells(t.s.cells).size()));
+    EXPECT_EQ(t.drawings(), 2);
+}
+
+TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
+{
+    // With 600 live cells the threshold is 3 exactly when r >= 2000 / 2600.
+    for (const auto& [r, expected] : {std::pair{0.0F, 2}, {0.7692F, 2}, {0.7693F, 3}, {0.99999994F, 3}}) {
+        TestForm t;
+        for (int i = 2; i <= 25; ++i) {
+            for (int j = 1; j <= 25; ++j) {
+                t.s.cells.set(i, j, 1);
+            }
+        }
+        Form_MouseDown(t.form, 1, 0, 100, 10); // an outside cell: redraws and counts
+        ASSERT_EQ(t.s.live_count, 600);
+        t.runtime.script = {r};
+        t.runtime.on_yield = [&](int) { Stop_Click(t.form); };
+        Run_Click(t.form);
+        EXPECT_EQ(t.s.heredity, expected) << r;
+        EXPECT_EQ(t.s.birth_count, expected);
+        EXPECT_EQ(t.s.survive_count, expected);
+    }
+    TestForm empty; // an empty board: one generation, threshold 2 even for r near 1
+    empty.runtime.script = {0.99999994F};
+    Run_Click(empty.form);
+    EXPECT_EQ(empty.s.step_number, 1);
+    EXPECT_EQ(empty.s.heredity, 2);
+    EXPECT_EQ(empty.runtime.yields, 1);
+    EXPECT_EQ(empty.s.running, kTrue);
+}
+
+TEST(RunClick, EventsInTheYieldActBetweenPasses)
+{
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    // Threshold 2 throughout, but 3 in the last pass; New seeds the pair
+    // (12, 12), (13, 12) again.
+    t.runtime.script = std::vector<float>(40, 0.0F);
+    t.runtime.script[5] = 0.2F;
+    t.runtime.script[26] = 0.9995F;
+    std::vector<int> steps_seen;
+    t.runtime.on_yield = [&](int pass) {
+        steps_seen.push_back(t.s.step_number);
+        if (pass == 2) {
+            Form_MouseDown(t.form, 2, 0, 500, 300); // an edit restarts the count
+        } else if (pass == 3) {
+            Stop_Click(t.form); // New after Stop in one batch keeps the run going
+            New_Click(t.form);
+        } else if (pass == 5) {
+            Run_Click(t.form); // a nested run; one Stop ends both
+        } else if (pass == 7) {
+            Stop_Click(t.form);
+        }
+    };
+    Run_Click(t.form);
+    EXPECT_EQ(steps_seen, (std::vector<int>{1, 2, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(t.s.running, kFalse);
+    Go_Click(t.form); // Go keeps the run's last threshold
+    EXPECT_EQ(t.s.birth_count, 3);
+    EXPECT_EQ(t.s.survive_count, 3);
+}
+
+TEST(RunClick, ABurstOfQueuedRunClicksNestsNoDeeperThanTheLimit)
+{
+    // Thousands of clicks on Run waiting at once, as a fast stream of presses
+    // leaves them: each yield takes in all that are left. This overflowed
+    // the stack before the limit.
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    int clicks_left = 3000;
+    int depth = 0;
+    int deepest = 0;
+    int innermost_passes = 0;
+    t.runtime.on_yield = [&](int) {
+        deepest = std::max(deepest, ++depth);
+        while (clicks_left > 0) {
+            --clicks_left;
+            Run_Click(t.form);
+        }
+        if (depth == kMaxNestedRuns && ++innermost_passes == 3) {
+            Stop_Click(t.form);
+        }
+        --depth;
+    };
+    Run_Click(t.form);
+    EXPECT_EQ(deepest, kMaxNestedRuns);
+    EXPECT_EQ(t.s.step_number, kMaxNestedRuns - 1 + 3);
+    EXPECT_EQ(t.form.run_depth, 0);
+}
+
+TEST(RunClick, EndsAtTheFullCounterWithoutSideEffects)
+{
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    t.s.step_number = 32765;
+    Run_Click(t.form);
+    EXPECT_EQ(t.s.step_number, 32767);
+    EXPECT_EQ(t.runtime.yields, 2);
+    // Another run draws no threshold and changes nothing.
+    t.s.heredity = 0;
+    const BoardState before = t.s;
+    Run_Click(t.form);
+    EXPECT_EQ(t.runtime.random_draws, 2);
+    EXPECT_EQ(t.drawings(), 3);
+    EXPECT_EQ(t.s.cells, before.cells);
+    EXPECT_EQ(t.s.heredity, 0);
+}
+
+TEST(ExitClick, EndsInsideNestedRunsAndNothingRunsAfter)
+{
+    TestForm t;
+    set_alive(t.s, kOscillator);
+    t.runtime.on_yield = [&](int pass) {
+        if (pass == 1) {
+            Run_Click(t.form);
+        } else if (pass == 3) {
+            Exit_Click(t.form);
+        }
+    };
+    Run_Click(t.form);
+    EXPECT_TRUE(t.form.ended);
+    EXPECT_EQ(t.runtime.ends, 1);
+    EXPECT_EQ(t.runtime.yields, 3);
+    EXPECT_EQ(t.drawings(), 4);
+}
+
+// The one cell a press toggles, or none.
+std::optional<std::pair<int, int>> pressed_cell(float x, float y)
+{
+    TestForm t;
+    t.s.step_number = 9;
+    Form_MouseDown(t.form, 1, 0, x, y);
+    const CellSet live = live_cells(t.s.cells);
+    if (live.empty()) {
+        EXPECT_EQ(t.s.step_number, 9) << "an ignored press resets nothing";
+        EXPECT_EQ(t.drawings(), 1) << "and draws nothing";
+        return std::nullopt;
+    }
+    EXPECT_EQ(t.s.step_number, 0);
+    EXPECT_EQ(t.drawings(), 2);
+    return *live.begin();
+}
+
+TEST(FormMouseDown, EachCellOwnsItsRectangle)
+{
+    using P = std::optional<std::pair<int, int>>;
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::vector<std::tuple<float, float, P>> presses{
+        {75, 27, P{{1, 1}}}, {74, 44, P{{0, 2}}}, {75, 44, P{{1, 2}}}, {125, 87, P{{4, 5}}}, {125, 78, P{{3, 4}}},
+        // Rows: -1 below y 2, 41 from y 698 on; floor, not truncation.
+        {100, 1, {}}, {100, 2, P{{2, 0}}}, {100, 18, P{{2, 0}}}, {100, 19, P{{2, 1}}}, {100, 443, P{{2, 25}}},
+        {100, 444, P{{2, 26}}}, {100, 698, P{{2, 40}}}, {100, 699, {}}, {100, -0.5F, {}},
+        // Columns of an even and an odd row.
+        {54, 44, {}}, {55, 44, P{{0, 2}}}, {574, 44, P{{25, 2}}}, {575, 44, P{{26, 2}}}, {874, 44, P{{40, 2}}},
+        {875, 44, {}}, {44, 27, {}}, {45, 27, P{{0, 1}}}, {64.999F, 27, P{{0, 1}}}, {65, 27, P{{1, 1}}},
+        {564, 27, P{{25, 1}}}, {864, 27, P{{40, 1}}}, {865, 27, {}},
+        // Points that name no grid cell.
+        {nan, 100, {}}, {100, nan, {}}, {inf, 100, {}}, {-inf, 100, {}}, {100, inf, {}}, {100, -inf, {}},
+        {std::numeric_limits<float>::max(), 100, {}}, {-1e6F, -1e6F, {}}};
+    for (const auto& [x, y, cell] : presses) {
+        EXPECT_EQ(pressed_cell(x, y), cell) << x << ", " << y;
+    }
+}
+
+TEST(FormMouseDown, TogglesAnyButtonAliveAndBackAndKeepsOutsideCells)
+{
+    TestForm t;
+    for (const std::int16_t button : {1, 2, 4}) {
+        Form_MouseDown(t.form, button, 7, 315, 231);
+        EXPECT_EQ(t.s.cells.at(13, 13), 1);
+        Form_MouseDown(t.form, button, 0, 315, 231);
+        EXPECT_EQ(t.s.cells.at(13, 13), 0);
+    }
+    EXPECT_EQ(t.runtime.random_draws, 0);
+    Form_MouseDown(t.form, 1, 0, 100, 10); // (2, 0), outside the board
+    Form_MouseDown(t.form, 1, 0, 75, 27);  // (1, 1), on the edge
+    EXPECT_EQ(t.s.live_count, 1);
+    Go_Click(t.form);
+    New_Click(t.form);
+    EXPECT_EQ(t.s.cells.at(2, 0), 1);
+    EXPECT_EQ(t.s.cells.at(1, 1), 0);
+}
+
+} // namespace
+} // namespace tavrel

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "control/form.h"
+#include "control/procedures.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tavrel::testing {
+
+// A canvas that draws nothing and logs every call.
+struct RecordingCanvas final : Canvas {
+    struct Disc {
+        float x, y, radius;
+        Rgb fill, outline;
+    };
+    std::vector<std::string> log;
+    std::vector<Disc> circles;
+    Rgb fill{};
+
+    static std::string rgb(Rgb c)
+    {
+        return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+    }
+    static std::string xy(float x, float y) { return std::to_string(int(x)) + " " + std::to_string(int(y)); }
+    void DrawWidth(int width) override { log.push_back("width " + std::to_string(width)); }
+    void FillStyle(int style) override { log.push_back("fill style " + std::to_string(style)); }
+    void FillColor(Rgb c) override { fill = c; }
+    void Circle(float x, float y, float radius, Rgb outline) override
+    {
+        circles.push_back({x, y, radius, fill, outline});
+        log.push_back("circle");
+    }
+    void Line(float x1, float y1, float x2, float y2, Rgb c) override
+    {
+        log.push_back("box " + xy(x1, y1) + " " + xy(x2, y2) + " " + rgb(c));
+    }
+    void PSet(float x, float y) override { log.push_back("pset " + xy(x, y)); }
+    void Print(std::initializer_list<PrintItem> items) override { log.push_back("print '" + format_print_items(items) + "'"); }
+};
+
+// The runtime without a window: scripted random numbers first, then the
+// program's fixed sequence; a hook that stands for the events queued during
+// a pass; counters.
+struct FakeRuntime final : Runtime, UniformSource {
+    std::vector<float> script;
+    std::function<void(int)> on_yield;
+    int ticked = 0;
+    int random_draws = 0;
+    int yields = 0;
+    int ends = 0;
+    int beeps = 0;
+    RandomSource sequence;
+
+    float next() override
+    {
+        ++random_draws;
+        if (script.empty()) {
+            return sequence.next();
+        }
+        const float r = script.front();
+        script.erase(script.begin());
+        return r;
+    }
+    UniformSource& random() override { return *this; }
+    void do_events() override
+    {
+        ++yields;
+        if (on_yield) {
+            on_yield(yields);
+        }
+    }
+    void end() override { ++ends; }
+    void beep() override { ++beeps; }
+    [[nodiscard]] int value() const override { return ticked; }
+};
+
+// A loaded form on the fakes.
+struct TestForm {
+    RecordingCanvas canvas;
+    FakeRuntime runtime;
+    Form form{canvas, runtime};
+    BoardState& s = form.state;
+    TestForm() { Form_Load(form); }
+
+    // Drawings so far: each ends by moving the cursor to the threshold line.
+    [[nodiscard]] long drawings() const { return std::count(canvas.log.begin(), canvas.log.end(), "pset -1 180"); }
+};
+
+using CellSet = std::set<std::pair<int, int>>;
+
+inline void set_alive(BoardState& s, const CellSet& cells)
+{
+    for (const auto& [i, j] : cells) {
+        s.cells.set(i, j, 1);
+    }
+}
+
+// Live cells of the whole grid 0..40, outside cells included.
+inline CellSet live_cells(const Grid& grid)
+{
+    CellSet live;
+    for (int i = 0; i <= Grid::kMaxIndex; ++i) {
+        for (int j = 0; j <= Grid::kMaxIndex; ++j) {
+            if (grid.at(i, j) != 0) {
+                live.insert({i, j});
+            }
+        }
+    }
+    return live;
+}
+
+} // namespace tavrel::testing

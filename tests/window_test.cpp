@@ -1,0 +1,208 @@
+#include "display/draw_tavrel.h"
+#include "display/tavrel.h"
+#include "support/fakes.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace tavrel {
+namespace {
+
+QPoint centre(int i, int j)
+{
+    return {(j % 2 == 0 ? 65 : 55) + 20 * i, 10 + 17 * j};
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    const BoardState& state() const { return window.form().state; }
+    QColor shown_at(QPoint p) { return window.grab().toImage().pixelColor(p); }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(&window, button, {}, at); }
+    QString description() { return QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Description); }
+
+    Tavrel window;
+};
+
+TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsPlacesAndOrder)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tavrel"));
+    EXPECT_EQ(window.size(), QSize(580, 511));
+    EXPECT_EQ(window.Vew_last->toolTip(), QStringLiteral("Vew_last"));
+    EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+    const std::vector<std::tuple<QWidget*, const char*, const char*, QRect>> expected{
+        {window.Vew_last, "Vew_last", "Vewlast", {16, 312, 17, 25}}, {window.New, "New", "New", {8, 8, 33, 25}},
+        {window.Stop, "Stop", "Stop", {8, 128, 33, 25}},             {window.Exit, "Exit", "Exit", {8, 344, 33, 25}},
+        {window.Go, "Go", "Go", {8, 48, 33, 25}},                    {window.Run, "Run", "Run", {8, 88, 33, 25}},
+        {window.Метка2, "Метка2", "К-т наслед-я", {0, 160, 65, 17}}, {window.Метка1, "Метка1", "Vew last", {0, 296, 49, 17}}};
+    ASSERT_EQ(window.children().size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const auto& [control, name, caption, geometry] = expected[k];
+        EXPECT_EQ(window.children()[static_cast<qsizetype>(k)], control) << name;
+        EXPECT_EQ(control->objectName(), QString::fromUtf8(name));
+        EXPECT_EQ(control->geometry(), geometry) << name;
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const auto* label = qobject_cast<QLabel*>(control);
+        EXPECT_EQ(button ? button->text() : label->text(), QString::fromUtf8(caption));
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty()) << name;
+    }
+    // Focus starts on Go; Tab goes round the buttons and the check box.
+    QApplication::setActiveWindow(&window);
+    EXPECT_EQ(QApplication::focusWidget(), window.Go);
+    for (QWidget* next : {window.Run, window.Stop, window.Exit, window.New, (QWidget*)window.Vew_last, window.Go}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+}
+
+TEST_F(WindowTest, FontHasThe13PixelLineAndEveryTextFits)
+{
+    const QFontMetrics metrics(window.font());
+    EXPECT_EQ(metrics.height(), 13);
+    EXPECT_EQ(metrics.lineSpacing(), 13);
+    for (auto* button : window.findChildren<QPushButton*>()) {
+        EXPECT_LE(metrics.tightBoundingRect(button->text()).width(), button->width() - 8) << button->text().toStdString();
+    }
+    for (auto* label : window.findChildren<QLabel*>()) {
+        EXPECT_LE(metrics.tightBoundingRect(label->text()).right(), label->width() - 1) << label->text().toStdString();
+    }
+    // The widest status lines end left of the circles of column 1 (x 64).
+    for (const char* line : {"   \u2116 32767 ", "    625 ", "Num of cells", "      Step "}) {
+        EXPECT_LT(metrics.tightBoundingRect(QString::fromUtf8(line)).right(), 64) << line;
+    }
+    EXPECT_LT(metrics.tightBoundingRect(QStringLiteral("        3 ")).right() - 1, 64);
+}
+
+TEST_F(WindowTest, KeptDrawingIsPaintingEachCircleWithQPainter)
+{
+    for (const qreal dpr : {1.0, 2.0}) {
+        const QColor background = window.palette().color(QPalette::Window);
+        ImageCanvas canvas({580, 511}, dpr, Tavrel::form_font(), background, Qt::black);
+        testing::FakeRuntime box;
+        BoardState s;
+        s.cell_size = 10;
+        s.grid_size = 25;
+        s.birth_count = s.survive_count = 2;
+        canvas.DrawWidth(2);
+        // Later drawings over earlier ones: each must look like a first one.
+        for (const int ticked : {0, 0, 1}) {
+            box.ticked = ticked;
+            testing::RecordingCanvas circles;
+            BoardState copy = s;
+            draw_tavrel(copy, circles, box);
+            draw_tavrel(s, canvas, box);
+            QImage painted(QSize(580, 511) * dpr, QImage::Format_RGB32);
+            painted.setDevicePixelRatio(dpr);
+            painted.fill(background);
+            QPainter p(&painted);
+            p.setRenderHint(QPainter::Antialiasing);
+            for (const auto& c : circles.circles) {
+                p.setPen(QPen(QColor(c.outline.red, c.outline.green, c.outline.blue), 2));
+                p.setBrush(QColor(c.fill.red, c.fill.green, c.fill.blue));
+                p.drawEllipse(QPointF(c.x, c.y), c.radius, c.radius);
+            }
+            p.end();
+            const QImage& kept = canvas.image();
+            int worst = 0;
+            for (int y = 0; y < kept.height(); ++y) {
+                for (int x = static_cast<int>(62 * dpr); x < kept.width(); ++x) {
+                    const QRgb a = kept.pixel(x, y);
+                    const QRgb b = painted.pixel(x, y);
+                    worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                      std::abs(qBlue(a) - qBlue(b))});
+                }
+            }
+            EXPECT_LE(worst, 1) << "device pixel ratio " << dpr << ", check box " << ticked;
+            testing::RecordingCanvas ignored;
+            for (int n = 0; n < 7; ++n) { // the next board: a pattern in motion
+                s.cells.set(10 + n, 12 + n % 3, 1);
+            }
+            (void)make_step(s);
+        }
+    }
+}
+
+TEST_F(WindowTest, EveryEventReachesItsProcedure)
+{
+    QTest::mouseClick(window.New, Qt::LeftButton);
+    EXPECT_EQ(state().step_number, 1);
+    QTest::mouseClick(window.Go, Qt::LeftButton);
+    EXPECT_EQ(state().step_number, 2);
+    EXPECT_TRUE(description().endsWith(QStringLiteral("Generation 2, %1 live cells.").arg(state().live_count)));
+    // Presses on the controls and labels do not reach the board; any button
+    // and modifier on the board toggles; the free part of the column too.
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        QTest::mousePress(control, Qt::RightButton, {}, QPoint(3, 3));
+    }
+    EXPECT_EQ(state().step_number, 2);
+    QTest::mouseClick(&window, Qt::MiddleButton, Qt::ShiftModifier | Qt::AltModifier, {125, 87});
+    EXPECT_EQ(state().cells.at(4, 5), 1);
+    EXPECT_EQ(shown_at(centre(4, 5)), QColor(255, 240, 0));
+    press({50, 400});
+    EXPECT_EQ(state().cells.at(0, 23), 1);
+    // A double click on the board is one press; on a button, two clicks.
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, centre(13, 13));
+    EXPECT_EQ(state().cells.at(13, 13), 1);
+    EXPECT_EQ(state().step_number, 0);
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, window.Go->geometry().center());
+    EXPECT_EQ(state().step_number, 2);
+    // Ticking the box draws nothing until the next drawing.
+    const QImage before = window.drawing().copy();
+    window.Vew_last->click();
+    EXPECT_EQ(window.drawing(), before);
+}
+
+TEST_F(WindowTest, RunTakesQueuedClicksAndPressesBetweenPasses)
+{
+    press(centre(12, 12));
+    press(centre(13, 12));
+    QTimer::singleShot(0, window.Run, [this] { QTest::mouseClick(window.Run, Qt::LeftButton); }); // nested
+    QTimer::singleShot(20, window.Stop, [this] {
+        press(centre(20, 20), Qt::RightButton);
+        QTest::mouseClick(window.Stop, Qt::LeftButton);
+    });
+    QTest::mouseClick(window.Run, Qt::LeftButton);
+    EXPECT_EQ(state().running, kFalse);
+    EXPECT_EQ(state().cells.at(20, 20), 1);
+    EXPECT_EQ(state().step_number, 0);
+}
+
+TEST_F(WindowTest, EnlargedWindowKeepsTheBoardAndExitEndsEverything)
+{
+    press(centre(13, 13));
+    window.resize(900, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown_at(centre(13, 13)), QColor(255, 240, 0));
+    EXPECT_EQ(shown_at({700, 600}), window.palette().color(QPalette::Window));
+    press({700, 600}); // outside cell (32, 35)
+    EXPECT_EQ(state().cells.at(32, 35), 1);
+    QTest::mouseClick(window.Exit, Qt::LeftButton);
+    EXPECT_TRUE(window.form().ended);
+    EXPECT_FALSE(window.isVisible());
+    QTest::mouseClick(window.Go, Qt::LeftButton);
+    EXPECT_EQ(state().step_number, 0);
+}
+
+TEST(Window, LayoutStaysLeftToRightUnderAMirroredApplication)
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    const Tavrel mirrored;
+    const bool left_to_right = mirrored.Vew_last->layoutDirection() == Qt::LeftToRight &&
+                               mirrored.Метка2->layoutDirection() == Qt::LeftToRight;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_TRUE(left_to_right);
+}
+
+} // namespace
+} // namespace tavrel
