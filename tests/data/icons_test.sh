@@ -22,6 +22,6 @@ for k in 0 1 2; do
     [[ $got == "$size $size $colours $bits 40 $size $((2 * size)) $bits " ]] ||
         fail "image $k reads '$got', not ${size}x$size in $colours colours, $bits-bit"
     [[ $(png_size "$png") == "${size}x$size" ]] || fail "$png is $(png_size "$png"), not ${size}x$size"
-    differ=$(compare -metric AE "$ico[$k]" "$png" null: 2>&1) || fail "image $k does not show $png: $differ pixels differ"
+    differ=$(compare -metric AE "${ico}[$k]" "$png" null: 2>&1) || fail "image $k does not show $png: $differ pixels differ"
 done
 echo "icon files: three images at their sizes and depths, pictures of their sizes"
