@@ -6,16 +6,8 @@ include(GNUInstallDirs)
 set(TAVREL_APP_ID org.tavrel.Tavrel)
 set(tavrel_data ${PROJECT_SOURCE_DIR}/data)
 
-# The generator of the icon files kept in data/icons. After changing the
-# pictures: cmake --build <build> --target tavrel_make_icons
-#           <build>/tavrel_make_icons data/icons
-add_library(tavrel_icon_pictures STATIC
-    ${tavrel_data}/icons/icon_pictures.cpp
-    ${tavrel_data}/icons/ico_file.cpp)
-target_include_directories(tavrel_icon_pictures PUBLIC ${tavrel_data}/icons)
-target_link_libraries(tavrel_icon_pictures PUBLIC tavrel_rendering)
-add_executable(tavrel_make_icons ${tavrel_data}/icons/make_icons.cpp)
-target_link_libraries(tavrel_make_icons PRIVATE tavrel_icon_pictures Qt6::Gui)
+# The icon files are kept in data/icons; after changing a PNG picture,
+# data/icons/make-icons makes the .ico again.
 
 # Debian wants the manual page and the changelog compressed, without a
 # time stamp in the gzip header.

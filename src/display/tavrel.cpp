@@ -1,11 +1,11 @@
 #include "display/tavrel.h"
 
 #include "control/procedures.h"
-#include "display/window_icon.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -62,7 +62,9 @@ Tavrel::Tavrel(QWidget* parent)
 {
     setObjectName(QStringLiteral("Tavrel"));
     setWindowTitle(QStringLiteral("Tavrel"));
-    setWindowIcon(window_icon());
+    QIcon icon(QStringLiteral(":/icons/org.tavrel.Tavrel-32.png"));
+    icon.addFile(QStringLiteral(":/icons/org.tavrel.Tavrel-16.png"));
+    setWindowIcon(icon);
     setAccessibleName(QStringLiteral("Tavrel board"));
     setFont(form_font());
     // The form is laid out in fixed pixels: never mirrored, whatever the locale.
