@@ -1,3 +1,4 @@
+#include "board/make_step.h"
 #include "display/draw_tavrel.h"
 #include "display/tavrel.h"
 #include "support/fakes.h"
@@ -60,7 +61,7 @@ TEST_F(WindowTest, ControlsHaveTheirNamesCaptionsPlacesAndOrder)
     // Focus starts on Go; Tab goes round the buttons and the check box.
     QApplication::setActiveWindow(&window);
     EXPECT_EQ(QApplication::focusWidget(), window.Go);
-    for (QWidget* next : {window.Run, window.Stop, window.Exit, window.New, (QWidget*)window.Vew_last, window.Go}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{window.Run, window.Stop, window.Exit, window.New, window.Vew_last, window.Go}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
@@ -124,7 +125,6 @@ TEST_F(WindowTest, KeptDrawingIsPaintingEachCircleWithQPainter)
                 }
             }
             EXPECT_LE(worst, 1) << "device pixel ratio " << dpr << ", check box " << ticked;
-            testing::RecordingCanvas ignored;
             for (int n = 0; n < 7; ++n) { // the next board: a pattern in motion
                 s.cells.set(10 + n, 12 + n % 3, 1);
             }
@@ -143,7 +143,7 @@ TEST_F(WindowTest, EveryEventReachesItsProcedure)
     // Presses on the controls and labels do not reach the board; any button
     // and modifier on the board toggles; the free part of the column too.
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        QTest::mousePress(control, Qt::RightButton, {}, QPoint(3, 3));
+        QTest::mouseClick(control, Qt::RightButton, {}, QPoint(3, 3));
     }
     EXPECT_EQ(state().step_number, 2);
     QTest::mouseClick(&window, Qt::MiddleButton, Qt::ShiftModifier | Qt::AltModifier, {125, 87});

@@ -2,6 +2,7 @@
 
 #include "control/form.h"
 #include "control/procedures.h"
+#include "display/draw_tavrel.h"
 
 #include <algorithm>
 #include <functional>
