@@ -44,10 +44,10 @@ TEST(FormLoad, DrawsTheEmptyBoardWithItsSettings)
     }
     // The status text, wiped and printed at fixed places.
     const std::vector<std::string> status(t.canvas.log.end() - 11, t.canvas.log.end());
-    EXPECT_EQ(status, (std::vector<std::string>{"box 21 233 45 246 255,255,255", "box 13 272 32 285 255,255,255",
+    EXPECT_EQ(status, (std::vector<std::string>{"box 21 233 45 246 255 255 255", "box 13 272 32 285 255 255 255",
                                                 "pset -1 220", "print '      Step '", "print '   \u2116 0 '",
                                                 "print ''", "print 'Num of cells'", "print '    0 '",
-                                                "box 15 178 35 195 255,255,255", "pset -1 180", "print '        0 '"}));
+                                                "box 15 178 35 195 255 255 255", "pset -1 180", "print '        0 '"}));
 }
 
 TEST(DrawTavrel, FillsCountAndRemembersTheBoard)

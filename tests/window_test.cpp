@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -161,21 +160,6 @@ TEST_F(WindowTest, EveryEventReachesItsProcedure)
     const QImage before = window.drawing().copy();
     window.Vew_last->click();
     EXPECT_EQ(window.drawing(), before);
-}
-
-TEST_F(WindowTest, RunTakesQueuedClicksAndPressesBetweenPasses)
-{
-    press(centre(12, 12));
-    press(centre(13, 12));
-    QTimer::singleShot(0, window.Run, [this] { QTest::mouseClick(window.Run, Qt::LeftButton); }); // nested
-    QTimer::singleShot(20, window.Stop, [this] {
-        press(centre(20, 20), Qt::RightButton);
-        QTest::mouseClick(window.Stop, Qt::LeftButton);
-    });
-    QTest::mouseClick(window.Run, Qt::LeftButton);
-    EXPECT_EQ(state().running, kFalse);
-    EXPECT_EQ(state().cells.at(20, 20), 1);
-    EXPECT_EQ(state().step_number, 0);
 }
 
 TEST_F(WindowTest, EnlargedWindowKeepsTheBoardAndExitEndsEverything)

@@ -13,7 +13,8 @@
 
 namespace tavrel::testing {
 
-// A canvas that draws nothing and logs every call.
+// A canvas that draws nothing and logs every call: circles apart, with the
+// fill in force, everything else as text.
 struct RecordingCanvas final : Canvas {
     struct Disc {
         float x, y, radius;
@@ -23,24 +24,22 @@ struct RecordingCanvas final : Canvas {
     std::vector<Disc> circles;
     Rgb fill{};
 
-    static std::string rgb(Rgb c)
+    void add(const std::string& call, std::initializer_list<float> numbers)
     {
-        return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+        log.push_back(call);
+        for (const float n : numbers) {
+            log.back() += " " + std::to_string(static_cast<int>(n));
+        }
     }
-    static std::string xy(float x, float y) { return std::to_string(int(x)) + " " + std::to_string(int(y)); }
-    void DrawWidth(int width) override { log.push_back("width " + std::to_string(width)); }
-    void FillStyle(int style) override { log.push_back("fill style " + std::to_string(style)); }
+    void DrawWidth(int width) override { add("width", {static_cast<float>(width)}); }
+    void FillStyle(int style) override { add("fill style", {static_cast<float>(style)}); }
     void FillColor(Rgb c) override { fill = c; }
-    void Circle(float x, float y, float radius, Rgb outline) override
-    {
-        circles.push_back({x, y, radius, fill, outline});
-        log.push_back("circle");
-    }
+    void Circle(float x, float y, float radius, Rgb outline) override { circles.push_back({x, y, radius, fill, outline}); }
     void Line(float x1, float y1, float x2, float y2, Rgb c) override
     {
-        log.push_back("box " + xy(x1, y1) + " " + xy(x2, y2) + " " + rgb(c));
+        add("box", {x1, y1, x2, y2, static_cast<float>(c.red), static_cast<float>(c.green), static_cast<float>(c.blue)});
     }
-    void PSet(float x, float y) override { log.push_back("pset " + xy(x, y)); }
+    void PSet(float x, float y) override { add("pset", {x, y}); }
     void Print(std::initializer_list<PrintItem> items) override { log.push_back("print '" + format_print_items(items) + "'"); }
 };
 
