@@ -264,7 +264,7 @@ TEST(FormMouseDown, EachCellOwnsItsRectangle)
 TEST(FormMouseDown, TogglesAnyButtonAliveAndBackAndKeepsOutsideCells)
 {
     TestForm t;
-    for (const std::int16_t button : {1, 2, 4}) {
+    for (const std::int16_t button : std::initializer_list<std::int16_t>{1, 2, 4}) {
         Form_MouseDown(t.form, button, 7, 315, 231);
         EXPECT_EQ(t.s.cells.at(13, 13), 1);
         Form_MouseDown(t.form, button, 0, 315, 231);

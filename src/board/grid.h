@@ -3,6 +3,7 @@
 #include "board/check.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tavrel {
@@ -29,7 +30,7 @@ private:
         return j * kSide + i;
     }
 
-    std::array<std::int16_t, kSide * kSide> data_{};
+    std::array<std::int16_t, std::size_t{kSide} * kSide> data_{};
 };
 
 } // namespace tavrel

@@ -145,8 +145,9 @@ void Tavrel::mousePressEvent(QMouseEvent* event)
     // Left, right and middle are 1, 2 and 4 in both; shift, ctrl and alt 1, 2 and 4.
     const auto button = static_cast<std::int16_t>(event->button() & 7);
     const Qt::KeyboardModifiers keys = event->modifiers();
-    const auto shift = static_cast<std::int16_t>((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
-                                                 (keys & Qt::AltModifier ? 4 : 0));
+    const auto shift = static_cast<std::int16_t>((keys.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+                                                 (keys.testFlag(Qt::ControlModifier) ? 2 : 0) |
+                                                 (keys.testFlag(Qt::AltModifier) ? 4 : 0));
     const auto x = static_cast<float>(event->position().x());
     const auto y = static_cast<float>(event->position().y());
     dispatch([=](Form& form) { Form_MouseDown(form, button, shift, x, y); });
