@@ -1,6 +1,6 @@
 // Benchmarks of the generation step, the drawing and the continuous run.
 // The window ones run on the offscreen platform, like the widget tests.
-#include "shown_window.h"
+#include "fixtures.h"
 
 #include <QApplication>
 #include <QtGlobal>

@@ -1,13 +1,16 @@
-#include "boards.h"
+#include "fixtures.h"
+
+#include <QTest>
 
 #include <array>
+#include <memory>
+#include <stdexcept>
+#include <string_view>
 
 namespace tavrel::bench {
 namespace {
 
-// Generation 201 of the run that starts from the first New of a fresh
-// program (thresholds drawn as the run draws them). Row j = 1..25 top down,
-// column i = 1..25 left to right; '#' is a live cell.
+// Row j = 1..25 top down, column i = 1..25 left to right; '#' is a live cell.
 constexpr std::array<std::string_view, 25> kMidBoard{
     ".........................", "...#......#.#..###.##....", "....#...##..#.....#..#...",
     "...#....#...#..##...#....", "....##..#.......#.#.#....", "...####.#...##...#.......",
@@ -20,19 +23,15 @@ constexpr std::array<std::string_view, 25> kMidBoard{
     ".........................",
 };
 
-} // namespace
-
-std::string_view board_name(BoardKind kind)
+std::unique_ptr<Tavrel>& window_slot()
 {
-    switch (kind) {
-    case BoardKind::empty: return "empty";
-    case BoardKind::mid: return "mid";
-    case BoardKind::full: return "full";
-    }
-    return "?";
+    static std::unique_ptr<Tavrel> window;
+    return window;
 }
 
-BoardState loaded_state(BoardKind kind)
+} // namespace
+
+BoardState mid_state()
 {
     BoardState s;
     s.birth_count = 2;
@@ -42,13 +41,29 @@ BoardState loaded_state(BoardKind kind)
     s.running = kTrue;
     for (int j = 1; j <= 25; ++j) {
         for (int i = 1; i <= 25; ++i) {
-            const bool alive = kind == BoardKind::full ||
-                               (kind == BoardKind::mid && kMidBoard[static_cast<std::size_t>(j - 1)]
-                                                                   [static_cast<std::size_t>(i - 1)] == '#');
-            s.cells.set(i, j, alive ? 1 : 0);
+            const char cell = kMidBoard[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)];
+            s.cells.set(i, j, cell == '#' ? 1 : 0);
         }
     }
     return s;
+}
+
+Tavrel& shown_window()
+{
+    auto& window = window_slot();
+    if (!window) {
+        window = std::make_unique<Tavrel>();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            throw std::runtime_error("the window was never exposed");
+        }
+    }
+    return *window;
+}
+
+void close_shown_window()
+{
+    window_slot().reset();
 }
 
 } // namespace tavrel::bench
