@@ -72,7 +72,7 @@ TEST(DrawTavrel, FillsCountAndRemembersTheBoard)
     EXPECT_EQ(format_print_items({"   ", 625.0, 2.0F, -5.0, 2.5}), "    625  2 -5  2.5 ");
 }
 
-TEST(GoClick, StepsAndDrawsUntilTheCounterIsFull)
+TEST(Commands, GoAndNewStepOrSeedThenDrawOnce)
 {
     TestForm t;
     set_alive(t.s, kOscillator);
@@ -80,23 +80,18 @@ TEST(GoClick, StepsAndDrawsUntilTheCounterIsFull)
     EXPECT_EQ(live_cells(t.s.cells), (CellSet{{13, 11}, {13, 13}}));
     EXPECT_EQ(t.s.step_number, 1);
     EXPECT_EQ(t.drawings(), 2);
-    t.s.step_number = 32767;
+    t.s.step_number = 32767; // a full counter: Go only beeps
     Go_Click(t.form);
     EXPECT_EQ(t.s.step_number, 32767);
     EXPECT_EQ(t.drawings(), 2);
     EXPECT_EQ(t.runtime.beeps, 1);
-}
-
-TEST(NewClick, SeedsDrawsAndRaisesTheFlag)
-{
-    TestForm t;
     Stop_Click(t.form);
     New_Click(t.form);
     EXPECT_EQ(t.runtime.random_draws, 20);
     EXPECT_EQ(t.s.step_number, 1);
     EXPECT_EQ(t.s.running, kTrue);
     EXPECT_EQ(t.s.live_count, static_cast<int>(live_cells(t.s.cells).size()));
-    EXPECT_EQ(t.drawings(), 2);
+    EXPECT_EQ(t.drawings(), 3);
 }
 
 TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
