@@ -2,7 +2,6 @@
 
 #include "board/random_source.h"
 #include "control/form.h"
-#include "control/runtime.h"
 #include "display/image_canvas.h"
 
 #include <QWidget>
