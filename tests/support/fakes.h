@@ -32,7 +32,7 @@ struct RecordingCanvas final : Canvas {
         }
     }
     void DrawWidth(int width) override { add("width", {static_cast<float>(width)}); }
-    void FillStyle(int style) override { add("fill style", {static_cast<float>(style)}); }
+    void FillStyle(int /*style*/) override {}
     void FillColor(Rgb c) override { fill = c; }
     void Circle(float x, float y, float radius, Rgb outline) override { circles.push_back({x, y, radius, fill, outline}); }
     void Line(float x1, float y1, float x2, float y2, Rgb c) override
@@ -59,11 +59,8 @@ struct FakeRuntime final : Runtime, UniformSource {
     float next() override
     {
         ++random_draws;
-        if (script.empty()) {
-            return sequence.next();
-        }
-        const float r = script.front();
-        script.erase(script.begin());
+        const float r = script.empty() ? sequence.next() : script.front();
+        script.erase(script.begin(), script.begin() + (script.empty() ? 0 : 1));
         return r;
     }
     UniformSource& random() override { return *this; }
