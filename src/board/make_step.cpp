@@ -1,8 +1,5 @@
 #include "board/make_step.h"
 
-#include <cstdint>
-#include <limits>
-
 namespace tavrel {
 namespace {
 
@@ -32,7 +29,7 @@ void compute_cell(BoardState& state, int i, int j)
 
 StepOutcome make_step(BoardState& state)
 {
-    if (state.step_number == std::numeric_limits<std::int16_t>::max()) {
+    if (counter_full(state)) {
         return StepOutcome::counter_full;
     }
     const int n = state.grid_size;

@@ -3,7 +3,6 @@
 #include "control/procedures.h"
 
 #include <cmath>
-#include <limits>
 
 namespace tavrel {
 namespace {
@@ -28,7 +27,7 @@ bool run_pass(Form& form)
     BoardState& s = form.state;
     // A full generation counter ends the run before its threshold is drawn,
     // so the random sequence and the thresholds stay as they were.
-    if (s.step_number == std::numeric_limits<std::int16_t>::max()) {
+    if (counter_full(s)) {
         return false;
     }
     s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
