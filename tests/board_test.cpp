@@ -11,16 +11,9 @@ using testing::CellSet;
 using testing::live_cells;
 using testing::set_alive;
 
-// Cells (i, j) of the board with lo <= i, j <= hi.
 CellSet square(int lo, int hi)
 {
-    CellSet cells;
-    for (int i = lo; i <= hi; ++i) {
-        for (int j = lo; j <= hi; ++j) {
-            cells.insert({i, j});
-        }
-    }
-    return cells;
+    return testing::cells_in(lo, hi, lo, hi);
 }
 
 CellSet stepped(const CellSet& alive, int survive = 2, int birth = 2)

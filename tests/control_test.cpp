@@ -82,11 +82,7 @@ TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
     // With 600 live cells the threshold is 3 exactly when r >= 2000 / 2600.
     for (const auto& [r, expected] : {std::pair{0.0F, 2}, {0.7692F, 2}, {0.7693F, 3}, {0.99999994F, 3}}) {
         TestForm t;
-        for (int i = 2; i <= 25; ++i) {
-            for (int j = 1; j <= 25; ++j) {
-                t.s.cells.set(i, j, 1);
-            }
-        }
+        set_alive(t.s, testing::cells_in(2, 25, 1, 25));
         Form_MouseDown(t.form, 1, 0, 100, 10); // an outside cell: redraws and counts
         ASSERT_EQ(t.s.live_count, 600);
         t.runtime.script = {r};

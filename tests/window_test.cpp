@@ -100,11 +100,7 @@ TEST_F(WindowTest, KeptDrawingIsPaintingEachCircleWithQPainter)
             } else if (board == 2) {
                 (void)make_step(t.s);
             } else if (board == 3) { // the widest status over a full board
-                for (int i = 1; i <= 25; ++i) {
-                    for (int j = 1; j <= 25; ++j) {
-                        t.s.cells.set(i, j, 1);
-                    }
-                }
+                testing::set_alive(t.s, testing::cells_in(1, 25, 1, 25));
                 t.s.step_number = 32767;
                 t.s.heredity = 3;
             }

@@ -90,6 +90,18 @@ struct TestForm {
 
 using CellSet = std::set<std::pair<int, int>>;
 
+// The cells i0..i1 x j0..j1.
+inline CellSet cells_in(int i0, int i1, int j0, int j1)
+{
+    CellSet cells;
+    for (int i = i0; i <= i1; ++i) {
+        for (int j = j0; j <= j1; ++j) {
+            cells.insert({i, j});
+        }
+    }
+    return cells;
+}
+
 inline void set_alive(BoardState& s, const CellSet& cells)
 {
     for (const auto& [i, j] : cells) {
