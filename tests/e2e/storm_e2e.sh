@@ -82,7 +82,7 @@ while ((events < events_wanted)); do
         random_event
     done
     xdotool "${batch[@]}" || fail "xdotool failed after $events events"
-    answers "after $events events"
+    settle "after $events events"
 done
 echo "storm: $events events in $SECONDS s"
 ((SECONDS <= 60)) || fail "the storm took $SECONDS s, more than 60 s"
@@ -91,9 +91,9 @@ echo "storm: $events events in $SECONDS s"
 # one before, thousands deep.
 xdotool windowsize "$window" 580 511 mousemove "$((origin_x + 24))" "$((origin_y + 100))" \
     $(printf 'mousedown 1 mouseup 1 %.0s' {1..5000}) || fail "xdotool failed during the burst of Run clicks"
-answers "after a burst of 5000 clicks on Run"
+settle "after a burst of 5000 clicks on Run"
 press 24 140 # Stop
-answers "after Stop"
+settle "after Stop"
 
 SECONDS=0
 previous=
@@ -110,7 +110,7 @@ legal=$(grep -cE ' (live|dead|died)$' <<<"$fills" || true)
 # A press on cell (13, 13) changes its fill.
 before=$(grep '^13 13 ' <<<"$fills")
 press 315 231
-drawn "after a press on cell (13, 13)"
+settle "after a press on cell (13, 13)"
 board
 [[ $(grep '^13 13 ' <<<"$fills") != "$before" ]] || fail "a press on cell (13, 13) changed nothing"
 

@@ -5,12 +5,12 @@ source "$(dirname "$0")/real_window.sh" "$@" 1024x768x24
 
 # The window's geometry as read at start-up.
 [[ $WIDTH == 580 && $HEIGHT == 511 ]] || fail "client area is ${WIDTH}x${HEIGHT}"
-drawn
+settle
 board
 [[ $(grep -c ' dead$' <<<"$fills") == 625 ]] || fail "the empty board is not 625 blue cells"
 
 shows() { # live-cells after-what
-    drawn "after $2"
+    settle "after $2"
     board
     local now
     now=$(awk '$3 == "live" { printf "%s%d,%d", sep, $1, $2; sep = " " }' <<<"$fills")
@@ -37,4 +37,3 @@ shows "13,11 13,13" "a double click on Go"
 
 press 24 356
 ends Exit
-echo "window end-to-end: all checks passed"
