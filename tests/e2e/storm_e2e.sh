@@ -39,8 +39,12 @@ for ((events = 0; events < ${STORM_EVENTS:-3200}; events += 100)); do
     settle "after $events events"
 done
 ((SECONDS <= 60)) || fail "the storm took $SECONDS s, more than 60 s"
-xdotool windowsize "$window" 580 511 mousemove "$((origin_x + 24))" "$((origin_y + 100))" \
-    $(printf 'mousedown 1 mouseup 1 %.0s' {1..5000}) || fail "xdotool failed during the burst of Run clicks"
+# Grown inside the burst, the window's new shared memory now and then failed
+# to reach the program, and its X connection broke: so first the size.
+xdotool windowsize "$window" 580 511
+settle "after a resize"
+xdotool mousemove "$((origin_x + 24))" "$((origin_y + 100))" $(printf 'mousedown 1 mouseup 1 %.0s' {1..5000}) ||
+    fail "xdotool failed during the burst of Run clicks"
 settle "after 5000 clicks on Run"
 press 24 140 # Stop
 settle "after Stop"
