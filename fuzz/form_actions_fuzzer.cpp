@@ -1,8 +1,5 @@
-// Turns its input into what a user does to the form: New, Go, Run (with
-// events arriving while it yields, further Runs among them), Stop, presses at
-// any single-precision point, the check box and Exit; random numbers come
-// from the input too. After every action it checks what must always hold of
-// the board and aborts with a message when something does not.
+// Turns its input into what a user does to the form, events inside runs
+// included, and checks after every action what must always hold of the board.
 // TAVREL_FUZZ_PLANT=<fault> plants a fault after every action, to show that
 // the check meant to catch it fails (tools/fuzz does this for each).
 #include "control/procedures.h"
@@ -41,8 +38,7 @@ struct NullCanvas final : Canvas {
     void Print(std::initializer_list<PrintItem>) override {}
 };
 
-// The form with a runtime whose random numbers, check box and events queued
-// during a pass come from the input.
+// The form, its random numbers, check box and queued events from the input.
 struct Session final : Runtime, UniformSource {
     explicit Session(FuzzedDataProvider& data) : input(data) {}
 
@@ -192,7 +188,6 @@ struct Session final : Runtime, UniformSource {
         require(s.birth_count == s.survive_count && (s.birth_count == 2 || s.birth_count == 3),
                 "the thresholds are not both 2 or both 3");
         require(s.heredity == 0.0F || s.heredity == 2.0F || s.heredity == 3.0F, "heredity is not 0, 2 or 3");
-        require(s.cell_size == 10 && s.grid_size == 25, "a setting of the load changed");
     }
 
     FuzzedDataProvider& input;
@@ -201,9 +196,7 @@ struct Session final : Runtime, UniformSource {
     Form form{canvas, *this};
     Grid outside; // cells outside the board as the presses left them
     mutable long reads = 0; // of the check box: one per cell drawn
-    int ticked = 0;
-    int passes = 0;
-    int depth = 0;
+    int ticked = 0, passes = 0, depth = 0;
 };
 
 } // namespace

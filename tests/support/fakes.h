@@ -13,25 +13,21 @@
 
 namespace tavrel::testing {
 
-// A canvas that draws nothing and logs every call: circles apart, with the
-// fill in force, everything else as text.
+// A canvas that logs circles with their fill apart, other calls as text.
 struct RecordingCanvas final : Canvas {
-    struct Disc {
-        float x, y, radius;
-        Rgb fill, outline;
-    };
+    struct Disc { float x, y, radius; Rgb fill, outline; };
     std::vector<std::string> log;
     std::vector<Disc> circles;
     Rgb fill{};
 
-    void add(const std::string& call, std::initializer_list<float> numbers)
+    void add(std::string call, std::initializer_list<float> numbers)
     {
-        log.push_back(call);
         for (const float n : numbers) {
-            log.back() += " " + std::to_string(static_cast<int>(n));
+            call += " " + std::to_string(static_cast<int>(n));
         }
+        log.push_back(call);
     }
-    void DrawWidth(int width) override { add("width", {static_cast<float>(width)}); }
+    void DrawWidth(int width) override { log.push_back("width " + std::to_string(width)); }
     void FillStyle(int /*style*/) override {}
     void FillColor(Rgb c) override { fill = c; }
     void Circle(float x, float y, float radius, Rgb outline) override { circles.push_back({x, y, radius, fill, outline}); }
@@ -43,17 +39,12 @@ struct RecordingCanvas final : Canvas {
     void Print(std::initializer_list<PrintItem> items) override { log.push_back("print '" + format_print_items(items) + "'"); }
 };
 
-// The runtime without a window: scripted random numbers first, then the
-// program's fixed sequence; a hook that stands for the events queued during
-// a pass; counters.
+// The runtime without a window: scripted random numbers, then the fixed
+// sequence; on_yield stands for the events queued during a pass.
 struct FakeRuntime final : Runtime, UniformSource {
     std::vector<float> script;
     std::function<void(int)> on_yield;
-    int ticked = 0;
-    int random_draws = 0;
-    int yields = 0;
-    int ends = 0;
-    int beeps = 0;
+    int ticked = 0, random_draws = 0, yields = 0, ends = 0, beeps = 0;
     RandomSource sequence;
 
     float next() override
@@ -84,7 +75,7 @@ struct TestForm {
     BoardState& s = form.state;
     TestForm() { Form_Load(form); }
 
-    // Drawings so far: each ends by moving the cursor to the threshold line.
+    // Each drawing ends at the threshold line.
     [[nodiscard]] long drawings() const { return std::count(canvas.log.begin(), canvas.log.end(), "pset -1 180"); }
 };
 
@@ -112,14 +103,8 @@ inline void set_alive(BoardState& s, const CellSet& cells)
 // Live cells of the whole grid 0..40, outside cells included.
 inline CellSet live_cells(const Grid& grid)
 {
-    CellSet live;
-    for (int i = 0; i <= Grid::kMaxIndex; ++i) {
-        for (int j = 0; j <= Grid::kMaxIndex; ++j) {
-            if (grid.at(i, j) != 0) {
-                live.insert({i, j});
-            }
-        }
-    }
+    CellSet live = cells_in(0, Grid::kMaxIndex, 0, Grid::kMaxIndex);
+    std::erase_if(live, [&grid](const auto& cell) { return grid.at(cell.first, cell.second) == 0; });
     return live;
 }
 

@@ -1,7 +1,5 @@
-// Test entry point for tests that need a QApplication: widgets and the
-// kept image are created on the offscreen platform.
+// Widget tests need a QApplication, on the offscreen platform.
 #include <QApplication>
-#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
