@@ -68,7 +68,7 @@ TEST(SeedBoard, TenDrawsNearTheCentreAsGenerationOne)
         }
     }
     EXPECT_TRUE(!seeded.empty() && seeded.size() <= 10);
-    EXPECT_EQ(live_cells(s.cells).size(), seeded.size() + 31 * 31 - 25 * 25) << "outside cells are kept";
+    EXPECT_EQ(live_cells(s.cells).size(), seeded.size() + 336U) << "the 31 x 31 - 25 x 25 outside cells are kept";
     // floor(5r + 12.5): the first number of a pair is the column.
     random.script = {0.0F, 0.99999994F, 0.1F, 0.3F, 0.5F, 0.75F, 0.95F, 0.0999F};
     random.script.resize(20, 0.5F);

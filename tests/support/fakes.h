@@ -50,8 +50,11 @@ struct FakeRuntime final : Runtime, UniformSource {
     float next() override
     {
         ++random_draws;
-        const float r = script.empty() ? sequence.next() : script.front();
-        script.erase(script.begin(), script.begin() + (script.empty() ? 0 : 1));
+        if (script.empty()) {
+            return sequence.next();
+        }
+        const float r = script.front();
+        script.erase(script.begin());
         return r;
     }
     UniformSource& random() override { return *this; }
