@@ -73,7 +73,7 @@ void draw_mid_board(benchmark::State& state, Canvas& canvas)
 std::unique_ptr<ImageCanvas> window_canvas(const benchmark::State& state)
 {
     auto canvas = std::make_unique<ImageCanvas>(kClientArea, static_cast<qreal>(state.range(0)), Tavrel::form_font(),
-                                                kBackground, QColor(0, 0, 0));
+                                                Tavrel::form_palette());
     canvas->DrawWidth(2);
     return canvas;
 }

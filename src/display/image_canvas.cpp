@@ -17,18 +17,17 @@ QColor to_qcolor(Rgb c)
 
 } // namespace
 
-ImageCanvas::ImageCanvas(QSize logical_size, qreal device_pixel_ratio, const QFont& font, QColor background,
-                         QColor foreground)
+ImageCanvas::ImageCanvas(QSize logical_size, qreal device_pixel_ratio, const QFont& font, const QPalette& palette)
     : image_(logical_size * device_pixel_ratio, QImage::Format_RGB32),
       font_(font),
-      background_(background),
-      foreground_(foreground)
+      background_(palette.color(QPalette::Window)),
+      foreground_(palette.color(QPalette::WindowText))
 {
     // Fixed words are printed over themselves at every drawing; unsmoothed
     // glyphs look the same however often that happens.
     font_.setStyleStrategy(QFont::NoAntialias);
     image_.setDevicePixelRatio(device_pixel_ratio);
-    image_.fill(background);
+    image_.fill(background_);
     const QFontMetrics metrics(font_, &image_);
     ascent_ = metrics.ascent();
     line_spacing_ = metrics.lineSpacing();

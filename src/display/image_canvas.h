@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
@@ -20,8 +21,8 @@ namespace tavrel {
 // screen. Geometry is in logical pixels; the image holds device pixels.
 class ImageCanvas final : public Canvas {
 public:
-    ImageCanvas(QSize logical_size, qreal device_pixel_ratio, const QFont& font, QColor background,
-                QColor foreground);
+    // Draws on the palette's window colour, points and text in its text colour.
+    ImageCanvas(QSize logical_size, qreal device_pixel_ratio, const QFont& font, const QPalette& palette);
 
     void DrawWidth(int width) override;
     void FillStyle(int style) override;

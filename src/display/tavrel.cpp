@@ -11,10 +11,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 
 namespace tavrel {
 namespace {
@@ -54,10 +57,19 @@ QFont Tavrel::form_font()
     return font;
 }
 
+// The board's colours and the white boxes under the numbers are fixed and
+// suit a light window, and the numbers' one text colour must read both on the
+// boxes and, where they run past a box, on the window. So the form keeps Qt's
+// own light colours under every colour scheme, dark ones included.
+QPalette Tavrel::form_palette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
+
 Tavrel::Tavrel(QWidget* parent)
     : QWidget(parent),
-      canvas_(kClientArea, devicePixelRatioF(), form_font(), palette().color(QPalette::Window),
-              palette().color(QPalette::WindowText)),
+      canvas_(kClientArea, devicePixelRatioF(), form_font(), form_palette()),
       form_(canvas_, *this)
 {
     setObjectName(QStringLiteral("Tavrel"));
@@ -67,6 +79,7 @@ Tavrel::Tavrel(QWidget* parent)
     setWindowIcon(icon);
     setAccessibleName(QStringLiteral("Tavrel board"));
     setFont(form_font());
+    setPalette(form_palette());
     // The form is laid out in fixed pixels: never mirrored, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kClientArea);

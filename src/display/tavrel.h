@@ -24,6 +24,8 @@ public:
     // The window's font: its text line is 13 pixels high, which the status
     // text's fixed positions rely on.
     static QFont form_font();
+    // The form's colours: light on every desktop.
+    static QPalette form_palette();
 
     [[nodiscard]] const Form& form() const { return form_; }
     // The kept drawing, as the window shows it.
