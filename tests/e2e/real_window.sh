@@ -1,10 +1,10 @@
 # Sourced with the program, window_message and a screen size: starts the
 # program in a private X server, its window in $window, the client area's
-# origin in $origin_x $origin_y.
+# origin in $origin_x $origin_y. Its files go to $work, made here if unset.
 source "$(dirname "${BASH_SOURCE[0]}")/private_xvfb.sh"
 set -euo pipefail
 tavrel=$1 window_message=$2
-work=$(mktemp -d)
+work=${work:-$(mktemp -d)}
 trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM HUP # a timeout ends the script through the cleanup too
 fail() {
