@@ -77,6 +77,7 @@ TEST(Commands, GoAndNewStepOrSeedThenDrawOnce)
     EXPECT_EQ(std::tuple(t.s.running, t.drawings()), std::tuple(kTrue, 3));
 }
 
+// After the run, New and Go keep its last threshold, for birth and survival.
 TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
 {
     // With 600 live cells the threshold is 3 exactly when r >= 2000 / 2600.
@@ -89,6 +90,13 @@ TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
         t.runtime.on_yield = [&](int) { Stop_Click(t.form); };
         Run_Click(t.form);
         EXPECT_EQ(std::tuple(t.s.heredity, t.s.birth_count, t.s.survive_count), std::tuple(expected, expected, expected)) << r;
+        New_Click(t.form);
+        t.s.cells = Grid{};
+        // Dead (13, 13) and live (7, 7), each with three live neighbours.
+        set_alive(t.s, {{12, 13}, {14, 13}, {13, 12}, {7, 7}, {6, 7}, {8, 7}, {7, 6}});
+        Go_Click(t.form);
+        const std::int16_t alive = expected == 3 ? 1 : 0;
+        EXPECT_EQ(std::tuple(t.s.cells.at(13, 13), t.s.cells.at(7, 7)), std::tuple(alive, alive)) << r;
     }
     TestForm empty; // an empty board: one generation, threshold 2 even for r near 1
     empty.runtime.script = {0.99999994F};
@@ -149,12 +157,13 @@ TEST(RunClick, EndsAtTheFullCounterWithoutSideEffects)
     set_alive(t.s, kOscillator);
     t.s.step_number = 32765;
     Run_Click(t.form);
-    EXPECT_EQ(std::tuple(t.s.step_number, t.runtime.yields, t.runtime.random_draws), std::tuple(32767, 2, 2));
-    // Another run draws no threshold and changes nothing.
+    EXPECT_EQ(std::tuple(t.s.step_number, t.runtime.yields, t.runtime.random_draws, t.runtime.beeps),
+              std::tuple(32767, 2, 2, 1));
+    // Another run draws no threshold and changes nothing; it beeps once.
     t.s.heredity = 0;
     const BoardState before = t.s;
     Run_Click(t.form);
-    EXPECT_EQ(std::tuple(t.runtime.random_draws, t.drawings(), t.s.heredity), std::tuple(2, 3, 0.0F));
+    EXPECT_EQ(std::tuple(t.runtime.random_draws, t.drawings(), t.s.heredity, t.runtime.beeps), std::tuple(2, 3, 0.0F, 2));
     EXPECT_EQ(t.s.cells, before.cells);
 }
 

@@ -17,7 +17,7 @@ void Run_Click(Form& form);
 inline constexpr int kMaxNestedRuns = 256;
 // One pass of Run_Click's loop: draw the threshold, one generation, draw,
 // yield to queued events. False when the run ends here: the generation
-// counter is full, the program is ending, or no cell is left alive.
+// counter is full (it beeps), the program is ending, or no cell is left alive.
 bool run_pass(Form& form);
 void Stop_Click(Form& form);
 void Exit_Click(Form& form);

@@ -26,8 +26,10 @@ bool run_pass(Form& form)
 {
     BoardState& s = form.state;
     // A full generation counter ends the run before its threshold is drawn,
-    // so the random sequence and the thresholds stay as they were.
+    // so the random sequence and the thresholds stay as they were; the beep
+    // says why, as Go's does.
     if (counter_full(s)) {
+        form.runtime.beep();
         return false;
     }
     s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
