@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package with cpack and checks what it depends on and
-# what it installs.
+# Builds the Debian package with cpack and checks what it depends on, what it
+# installs, and what lintian says of it.
 set -euo pipefail
 build=$1
 version=$2
@@ -29,4 +29,6 @@ for path in bin/tavrel share/applications/org.tavrel.Tavrel.desktop share/metain
     grep -q " \./usr/$path\$" <<<"$contents" || fail "the package does not hold /usr/$path"
 done
 grep -q '^-rwxr-xr-x root/root .* \./usr/bin/tavrel$' <<<"$contents" || fail "the program is not an executable of root's"
+# Debian's own checks, the machine-readable copyright among them.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 echo "package $(basename "$deb"): Depends: $depends"
