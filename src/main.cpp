@@ -4,6 +4,12 @@
 
 int main(int argc, char* argv[])
 {
+    // Before the first window: X11 takes its class from the name, Wayland its
+    // app id from the desktop file name; the menu entry matches both.
+    QApplication::setApplicationName(QStringLiteral("tavrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
     QApplication app(argc, argv);
     tavrel::Tavrel window;
     window.show();
