@@ -1,3 +1,4 @@
+#include "display/start_up.h"
 #include "display/tavrel.h"
 
 #include <QApplication>
@@ -10,7 +11,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
+    tavrel::hold_start_up_messages();
     QApplication app(argc, argv);
+    tavrel::release_start_up_messages();
     tavrel::Tavrel window;
     window.show();
     return QApplication::exec();
