@@ -16,6 +16,9 @@ shows() { # live-cells after-what
 }
 
 [[ $WIDTH == 580 && $HEIGHT == 511 ]] || fail "client area is ${WIDTH}x${HEIGHT}"
+# The menu entry's StartupWMClass.
+class=$(xprop -id "$window" WM_CLASS)
+[[ $class == 'WM_CLASS(STRING) = "tavrel", "tavrel"' ]] || fail "$class"
 shows "" "start-up"
 [[ $(grep -c ' dead$' <<<"$fills") == 625 ]] || fail "the empty board is not 625 blue cells"
 # The second press of a double click does not toggle the cell back.

@@ -21,6 +21,9 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for package in libc6 libstdc++6 libqt6gui6 libqt6widgets6 fonts-dejavu-extra; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+# Native on Wayland when it is there.
+recommends=$(dpkg-deb --field "$deb" Recommends)
+[[ ", $recommends," == *", qt6-wayland"[\ ,]* ]] || fail "Recommends lacks qt6-wayland: $recommends"
 
 contents=$(dpkg-deb --contents "$deb")
 for path in bin/tavrel share/applications/org.tavrel.Tavrel.desktop share/metainfo/org.tavrel.Tavrel.metainfo.xml \
@@ -31,4 +34,4 @@ done
 grep -q '^-rwxr-xr-x root/root .* \./usr/bin/tavrel$' <<<"$contents" || fail "the program is not an executable of root's"
 # Debian's own checks, the machine-readable copyright among them.
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
-echo "package $(basename "$deb"): Depends: $depends"
+echo "package $(basename "$deb"): Depends: $depends; Recommends: $recommends"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The real program on a Wayland compositor, weston without a screen, at output
+# scale 1 and 2: its app id is the menu entry's, its caption Tavrel, and it
+# draws the board itself at device pixels. Then where no display opens: one
+# line on stderr and status 1.
+set -euo pipefail
+tavrel=$1
+work=$(mktemp -d)
+trap 'kill ${app:-} ${weston:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM HUP
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=tavrel-test
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+unset DISPLAY QT_QPA_PLATFORM
+
+# board PICTURE SCALE: $cells, the bounding box $x $y $w $h of the dead-cell
+# fill, $good cells whose centre lies within a device pixel of its place
+# (from the top left one).
+board() {
+    local s=$2
+    read -r cells x y w h good < <(convert "$1" -fill black +opaque 'rgb(90,90,210)' -fill white -opaque 'rgb(90,90,210)' \
+        -define connected-components:verbose=true -define connected-components:area-threshold=$((120 * s * s)) \
+        -connected-components 8 null: |
+        awk -v s="$s" '$NF ~ /255/ { split($2, b, /[x+]/); split($3, c, ",")
+                if (!n || b[3] < x0) x0 = b[3]; if (b[3] + b[1] > x1) x1 = b[3] + b[1]
+                if (!n || b[4] < y0) y0 = b[4]; if (b[4] + b[2] > y1) y1 = b[4] + b[2]
+                cx[++n] = (c[1] + 0.5) / s; cy[n] = (c[2] + 0.5) / s
+                if (n == 1 || cx[n] < mx) mx = cx[n]; if (n == 1 || cy[n] < my) my = cy[n] }
+            END { for (k = 1; k <= n; k++) { x = cx[k] - mx + 75; y = cy[k] - my + 27
+                    j = int((y - 10) / 17 + 0.5); i = int((x - (j % 2 ? 55 : 65)) / 20 + 0.5)
+                    d = (x - (j % 2 ? 55 : 65) - 20 * i)^2 + (y - 10 - 17 * j)^2
+                    if (i >= 1 && i <= 25 && j >= 1 && j <= 25 && d * s * s <= 1 && !seen[i, j]++) good++ }
+                print n, x0 + 0, y0 + 0, x1 - x0, y1 - y0, good + 0 }')
+}
+
+declare -A smoothed
+for scale in 1 2; do
+    dir=$work/scale$scale
+    mkdir "$dir"
+    weston --backend=headless-backend.so --use-pixman --debug --socket="$WAYLAND_DISPLAY" \
+        --width=900 --height=700 --scale="$scale" >"$dir/weston.log" 2>&1 &
+    weston=$!
+    timeout 10 bash -c "until [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]]; do sleep 0.1; done" || fail "weston did not start"
+    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$tavrel" 2>"$dir/protocol.log" &
+    app=$!
+    # The empty board, once it is on the screen.
+    SECONDS=0
+    until [[ ${cells:-} == 625 ]]; do
+        ((SECONDS < 30)) || fail "no board of 625 cells on the screen at scale $scale within 30 s"
+        kill -0 "$app" 2>/dev/null || fail "tavrel ended at scale $scale: $(tail -n3 "$dir/protocol.log")"
+        sleep 0.5
+        rm -f "$dir"/wayland-screenshot-*.png
+        (cd "$dir" && weston-screenshooter) || fail "weston-screenshooter failed"
+        board "$dir"/wayland-screenshot-*.png "$scale"
+    done
+    # Pixels in the box of neither board colour.
+    smoothed[$scale]=$(convert "$dir"/wayland-screenshot-*.png -crop "${w}x$h+$x+$y" -fill black \
+        -opaque 'rgb(90,90,210)' -opaque 'rgb(0,55,100)' -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:)
+    kill "$app" "$weston"
+    wait "$app" "$weston" || true
+    app= weston= cells=
+
+    log=$dir/protocol.log
+    grep -q 'xdg_toplevel@[0-9]*\.set_app_id("org\.tavrel\.Tavrel")' "$log" || fail "app id at scale $scale: $(grep -o 'set_app_id(.*)' "$log")"
+    grep -q 'xdg_toplevel@[0-9]*\.set_title("Tavrel")' "$log" || fail "caption at scale $scale: $(grep -o 'set_title(.*)' "$log")"
+    # The dead cells' fill spans 508 x 426 pixels less a smoothed pixel at each side.
+    ((w >= scale * 508 - 4 && w <= scale * 508 && h >= scale * 426 - 4 && h <= scale * 426)) ||
+        fail "the board's fill at scale $scale is ${w}x$h device pixels"
+    ((good == 625)) || fail "at scale $scale only $good of the 625 cell centres lie at their place"
+    if ((scale > 1)); then
+        grep -q "wl_surface@[0-9]*\.set_buffer_scale($scale)" "$log" || fail "no buffer scale $scale"
+        # The window's buffer, its frame included, in device pixels.
+        read -r bw bh < <(grep -o 'create_buffer(new id wl_buffer@[0-9]*, [0-9]*, [0-9]*, [0-9]*' "$log" |
+            awk -F', ' '$3 * $4 > w * h { w = $3; h = $4 } END { print w + 0, h + 0 }')
+        ((bw >= scale * 580 && bh >= scale * 511)) || fail "the largest buffer at scale $scale is ${bw}x$bh"
+    fi
+done
+# Drawn at twice the size, the circles' smoothed rims are twice as long but
+# no wider; doubled by the compositor they are twice as wide too.
+((smoothed[2] < 3 * smoothed[1])) ||
+    fail "${smoothed[2]} smoothed pixels at scale 2 against ${smoothed[1]} at 1: the board is doubled, not drawn at 2x"
+
+no_display() { # expected-line [variable=value...] program [arguments]
+    local expected=$1 status=0
+    shift
+    env "$@" >"$work/out" 2>"$work/err" || status=$?
+    ((status == 1)) && [[ ! -s $work/out && $(<"$work/err") == "$expected" ]] ||
+        fail "with $*: status $status, stdout '$(<"$work/out")', stderr '$(<"$work/err")', not '$expected'"
+}
+unset WAYLAND_DISPLAY
+no_display "tavrel: cannot open a display: DISPLAY is not set" "$tavrel"
+no_display "tavrel: cannot open display :77" DISPLAY=:77 "$tavrel"
+no_display "tavrel: cannot open Wayland display wayland-0" "$tavrel" -platform wayland
