@@ -1,78 +1,57 @@
 #include "display/start_up.h"
 
-#include <QByteArray>
-#include <QMutex>
 #include <QRegularExpression>
-#include <QString>
 #include <QStringList>
-#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tavrel {
 namespace {
 
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray file;
-    int line;
-    QByteArray function;
-    QByteArray category;
-    QString text;
-};
-
-QMutex holding;
+std::mutex holding;
 QtMessageHandler qt_handler = nullptr;
-std::vector<HeldMessage> held;
+// Type, category (one of Qt's static names) and text of each held message.
+std::vector<std::tuple<QtMsgType, const char*, QString>> held;
 QString x_display;
-QStringList unopened; // one entry per platform plugin that failed
+QStringList unopened; // what each platform that Qt tried could not open
 
-// Qt's handler, given what was held; a null pointer in the context stays null.
-void pass_on(const std::vector<HeldMessage>& messages)
+void pass_on_held()
 {
-    const auto pointer = [](const QByteArray& s) { return s.isNull() ? nullptr : s.constData(); };
-    for (const HeldMessage& m : messages) {
-        const QMessageLogContext where(pointer(m.file), m.line, pointer(m.function), pointer(m.category));
-        qt_handler(m.type, where, m.text);
+    qInstallMessageHandler(qt_handler);
+    for (const auto& [type, category, text] : std::exchange(held, {})) {
+        qt_handler(type, QMessageLogContext(nullptr, 0, nullptr, category), text);
     }
-}
-
-QString what_failed(const QString& plugin)
-{
-    if (plugin == u"xcb") {
-        return x_display.isEmpty() ? QStringLiteral("a display: DISPLAY is not set") : QStringLiteral("display ") + x_display;
-    }
-    if (plugin.startsWith(u"wayland")) {
-        return QStringLiteral("Wayland display ") + qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-    }
-    return QStringLiteral("the \"%1\" platform").arg(plugin);
 }
 
 void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    const QMutexLocker lock(&holding);
-    const QByteArray category(context.category);
-    // The display Qt's X11 plugin tried, from -display or DISPLAY.
+    const std::lock_guard lock(holding);
+    const QLatin1StringView category(context.category);
     static const QString no_x = QStringLiteral("could not connect to display");
-    if (category == "qt.qpa.xcb" && text.startsWith(no_x)) {
-        x_display = text.mid(no_x.size()).trimmed();
-    }
     static const QRegularExpression plugin(QStringLiteral("platform plugin \"([^\"]+)\""));
-    if (const auto match = plugin.match(text); category == "qt.qpa.plugin" && match.hasMatch()) {
-        unopened << what_failed(match.captured(1));
+    if (category == "qt.qpa.xcb" && text.startsWith(no_x)) {
+        x_display = text.mid(no_x.size()).trimmed(); // from -display or DISPLAY
+    } else if (const auto match = plugin.match(text); category == "qt.qpa.plugin" && match.hasMatch()) {
+        const QString name = match.captured(1);
+        unopened << (name == u"xcb"             ? (x_display.isEmpty() ? QStringLiteral("a display: DISPLAY is not set")
+                                                                       : QStringLiteral("display ") + x_display)
+                     : name.startsWith(u"wayland") ? QStringLiteral("Wayland display ") +
+                                                         qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"))
+                                                   : QStringLiteral("the %1 platform").arg(name));
     }
     if (type == QtFatalMsg && !unopened.isEmpty()) {
         std::fprintf(stderr, "tavrel: cannot open %s\n", qPrintable(unopened.join(u" nor ")));
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
     }
-    held.push_back({type, context.file, context.line, context.function, category, text});
-    // Some other failure: Qt's own words, and its abort.
+    held.emplace_back(type, context.category, text);
     if (type == QtFatalMsg) {
-        qInstallMessageHandler(qt_handler);
-        pass_on(held);
+        pass_on_held(); // some other failure: Qt's own words, then its abort
     }
 }
 
@@ -80,19 +59,13 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 void hold_start_up_messages()
 {
-    x_display = qEnvironmentVariable("DISPLAY");
     qt_handler = qInstallMessageHandler(hold);
 }
 
 void release_start_up_messages()
 {
-    std::vector<HeldMessage> messages;
-    {
-        const QMutexLocker lock(&holding);
-        qInstallMessageHandler(qt_handler);
-        messages.swap(held);
-    }
-    pass_on(messages);
+    const std::lock_guard lock(holding);
+    pass_on_held();
 }
 
 } // namespace tavrel
