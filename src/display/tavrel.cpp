@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -24,6 +25,9 @@ namespace {
 
 constexpr QSize kClientArea{580, 511};
 constexpr int kFontPixelSize = 11;
+// Descriptions from a run go out at least this far apart: four fit inside
+// any second and a fifth on its edge, the one at the run's end included.
+constexpr std::chrono::milliseconds kDescriptionSpacing{250};
 
 [[noreturn]] void stop_on_failed_check(const char* what)
 {
@@ -83,6 +87,10 @@ Tavrel::Tavrel(QWidget* parent)
     // The form is laid out in fixed pixels: never mirrored, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kClientArea);
+    quiet_.setSingleShot(true);
+    quiet_.setTimerType(Qt::PreciseTimer);
+    quiet_.setInterval(kDescriptionSpacing);
+    connect(&quiet_, &QTimer::timeout, this, &Tavrel::describe);
     create_controls();
     dispatch(Form_Load);
 }
@@ -136,14 +144,34 @@ void Tavrel::dispatch(Procedure&& procedure)
 // hears the generation and live count it shows.
 void Tavrel::show_drawing()
 {
+    update();
     const BoardState& s = form_.state;
-    setAccessibleDescription(
+    description_ =
         QStringLiteral("Hexagonal board of %1 by %1 cells: live cells yellow, dead cells blue. Generation %2, %3 live %4.")
             .arg(s.grid_size)
             .arg(s.step_number)
             .arg(s.live_count)
-            .arg(s.live_count == 1 ? QStringLiteral("cell") : QStringLiteral("cells")));
-    update();
+            .arg(s.live_count == 1 ? QStringLiteral("cell") : QStringLiteral("cells"));
+    // A screen reader queues what it cannot speak, and a run draws hundreds of
+    // times a second. So a description from a run, or one that follows one
+    // from a run, waits until the last is kDescriptionSpacing old, and then
+    // the newest goes out. A command with no run near is told at once.
+    const bool in_run = form_.run_depth > 0;
+    if (quiet_.isActive() && (in_run || run_quiet_)) {
+        run_quiet_ = true; // the end of the run, and commands after it, wait too
+        return;
+    }
+    run_quiet_ = in_run;
+    describe();
+}
+
+// Qt passes on every description set, even an unchanged one.
+void Tavrel::describe()
+{
+    if (description_ != accessibleDescription()) {
+        setAccessibleDescription(description_);
+        quiet_.start();
+    }
 }
 
 void Tavrel::paintEvent(QPaintEvent* event)

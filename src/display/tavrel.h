@@ -4,6 +4,7 @@
 #include "control/form.h"
 #include "display/image_canvas.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QCheckBox;
@@ -61,10 +62,16 @@ private:
     template <typename Procedure>
     void dispatch(Procedure&& procedure);
     void show_drawing();
+    void describe();
 
     RandomSource random_;
     ImageCanvas canvas_;
     Form form_;
+    // The newest drawing's description: it goes out at once or when quiet_
+    // times out; run_quiet_ says that the quiet holds commands back too.
+    QString description_;
+    QTimer quiet_;
+    bool run_quiet_ = false;
 };
 
 } // namespace tavrel
