@@ -28,6 +28,18 @@ void pass_on_held()
     }
 }
 
+// What the platform plugin `name` could not open, as a user knows it.
+QString unopened_by(const QString& name)
+{
+    if (name == u"xcb") {
+        return x_display.isEmpty() ? QStringLiteral("a display: DISPLAY is not set") : QStringLiteral("display ") + x_display;
+    }
+    if (name.startsWith(u"wayland")) {
+        return QStringLiteral("Wayland display ") + qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return QStringLiteral("the %1 platform").arg(name);
+}
+
 void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     const std::lock_guard lock(holding);
@@ -37,12 +49,7 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     if (category == "qt.qpa.xcb" && text.startsWith(no_x)) {
         x_display = text.mid(no_x.size()).trimmed(); // from -display or DISPLAY
     } else if (const auto match = plugin.match(text); category == "qt.qpa.plugin" && match.hasMatch()) {
-        const QString name = match.captured(1);
-        unopened << (name == u"xcb"             ? (x_display.isEmpty() ? QStringLiteral("a display: DISPLAY is not set")
-                                                                       : QStringLiteral("display ") + x_display)
-                     : name.startsWith(u"wayland") ? QStringLiteral("Wayland display ") +
-                                                         qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"))
-                                                   : QStringLiteral("the %1 platform").arg(name));
+        unopened << unopened_by(match.captured(1));
     }
     if (type == QtFatalMsg && !unopened.isEmpty()) {
         std::fprintf(stderr, "tavrel: cannot open %s\n", qPrintable(unopened.join(u" nor ")));
