@@ -2,6 +2,7 @@
 # program in a private X server, its window in $window, the client area's
 # origin in $origin_x $origin_y. Its files go to $work, made here if unset.
 source "$(dirname "${BASH_SOURCE[0]}")/private_xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/cell_fills.sh"
 set -euo pipefail
 tavrel=$1 window_message=$2
 work=${work:-$(mktemp -d)}
@@ -24,16 +25,9 @@ origin_x=$X origin_y=$Y
 # painted what they changed by the time it answers a second.
 settle() { "$window_message" ping "$window" && "$window_message" ping "$window" || fail "no answer $*"; }
 press() { xdotool mousemove "$((origin_x + $1))" "$((origin_y + $2))" click ${3:-1}; } # [click options] button
-# $fills: "i j live|dead|died|other" for the 625 cells from the colour at each
-# centre; the centres lie on a 10 x 17 pixel grid from (75, 27), odd rows on
-# its even columns, even rows on its odd ones.
+# $fills: the cells' fills on the screen, as cell_fills gives them.
 board() {
-    fills=$(timeout 10 import -window "$window" ppm:- |
-        convert ppm:- -crop 500x425+75+27 +repage -define sample:offset=0 -sample '50x25!' -depth 8 txt:- |
-        awk -F': *' 'BEGIN { fill["(255,240,0)"] = "live"; fill["(90,90,210)"] = "dead"; fill["(180,120,0)"] = "died" }
-            NR > 1 { split($1, p, ","); j = p[2] + 1; x = 10 * p[1] + (j % 2 ? 20 : 10); split($2, c, " ")
-                     if (x % 20 == 0) print x / 20, j, ((c[1] in fill) ? fill[c[1]] : "other") }') ||
-        fail "the board cannot be read off the screen"
+    fills=$(timeout 10 import -window "$window" ppm:- | cell_fills ppm:-) || fail "the board cannot be read off the screen"
 }
 ends() { # after-what: status 0 within 5 s, no process left
     timeout 5 tail --pid="$app" -f /dev/null || fail "$1 did not end the program within 5 s"

@@ -4,6 +4,7 @@
 # draws the board itself at device pixels. Then where no display opens: one
 # line on stderr and status 1.
 set -euo pipefail
+source "$(dirname "$0")/cell_fills.sh"
 tavrel=$1
 work=$(mktemp -d)
 trap 'kill ${app:-} ${weston:-} 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -18,15 +19,14 @@ unset DISPLAY QT_QPA_PLATFORM
 
 # board PICTURE SCALE: the box $w x $h at $x,$y of the dead cells' fill (an
 # opening by half a fill's width drops the icon's bits of that colour), and
-# the $blue cell centres of that colour, their places found from the box.
+# the $blue cells, read at their centres from the client area's origin that
+# the box gives.
 board() {
     blue=0
     read -r w h x y < <(convert "$1" -fill black +opaque 'rgb(90,90,210)' -morphology Open Disk:$((4 * $2)) -trim \
         -format '%w %h %X %Y\n' info: 2>/dev/null) ||
         return 0 # no blue yet
-    blue=$(convert "$1" -crop "$((500 * $2))x$((425 * $2))+$((x + 8 * $2))+$((y + 8 * $2))" +repage \
-        -define sample:offset=0 -sample '50x25!' -depth 8 txt:- |
-        awk -F'[:,]' 'NR > 1 && ($1 + $2) % 2 == 0 && /\(90,90,210\)/ { n++ } END { print n + 0 }')
+    blue=$(cell_fills "$1" "$2" $((x - 67 * $2)) $((y - 19 * $2)) | grep -c ' dead$' || true)
 }
 
 declare -A smoothed
