@@ -7,7 +7,7 @@
 
 namespace tavrel {
 
-enum class StepOutcome {
+enum class StepOutcome : std::uint8_t {
     advanced,     // one generation computed, step_number one higher
     counter_full, // step_number was at its largest value: nothing changed
 };

@@ -32,6 +32,8 @@ struct Form {
     bool ended = false;
     // How many runs are going on, each nested in the yield of the one before.
     int run_depth = 0;
+    // Whether the full generation counter has beeped in the runs going on.
+    bool counter_beeped = false;
 };
 
 } // namespace tavrel

@@ -3,6 +3,7 @@
 #include "control/procedures.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tavrel {
 namespace {
@@ -26,10 +27,12 @@ bool run_pass(Form& form)
 {
     BoardState& s = form.state;
     // A full generation counter ends the run before its threshold is drawn,
-    // so the random sequence and the thresholds stay as they were; the beep
-    // says why, as Go's does.
+    // so the random sequence and the thresholds stay as they were. A beep
+    // says why, as Go's does: once for the run and all runs nested in it.
     if (counter_full(s)) {
-        form.runtime.beep();
+        if (!std::exchange(form.counter_beeped, true)) {
+            form.runtime.beep();
+        }
         return false;
     }
     s.heredity = draw_heredity(s.live_count, form.runtime.random().next());
@@ -51,6 +54,9 @@ void Run_Click(Form& form)
     // one would: passes until the flag is cleared or the board is empty.
     if (form.run_depth >= kMaxNestedRuns) {
         return;
+    }
+    if (form.run_depth == 0) {
+        form.counter_beeped = false; // a new run may beep again
     }
     ++form.run_depth;
     while (form.state.running == kTrue && !form.ended) {
