@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tavrel.Tavrel"));
-    tavrel::hold_start_up_messages();
+    tavrel::hold_start_up_messages(argc, argv);
     QApplication app(argc, argv);
     tavrel::release_start_up_messages();
     tavrel::Tavrel window;
