@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
 # The real program with a screen reader on a real accessibility bus: every
 # control is found by its caption; the description tells the board as drawn
-# after every idle command and at the end of every run, and no more than 5
-# descriptions arrive in any second.
+# after every idle command and at the end of every run; and the changes that a
+# run brings are at most 4 a second of the time it took, and 2: counted, not
+# timed as they arrive, so a listener slowed by a busy machine cannot fail it.
+source "$(dirname "$0")/clean_env.sh"
 [[ -n ${TAVREL_A11Y_SESSION:-} ]] || TAVREL_A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@"
-set -euo pipefail
+source "$(dirname "$0")/real_window.sh" "$@" 1024x768x24
 probe=$(dirname "$0")/a11y_probe.py
-heard=$(mktemp -d)
+heard=$work/heard
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 gdbus wait --session --timeout 10 org.a11y.Bus
 # What a screen reader sets when it starts; Qt connects only when it is set,
 # and reads the events listened for then: so the listener starts first.
 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.freedesktop.DBus.Properties.Set \
     org.a11y.Status ScreenReaderEnabled '<true>' >/dev/null
-setpriv --pdeathsig TERM /usr/bin/python3 "$probe" listen >"$heard/log" 2>"$heard/err" &
-timeout 10 sh -c 'until grep -qs ready "$0"; do sleep 0.1; done' "$heard/err" ||
-    { cat "$heard/err" >&2; echo "FAIL: no listener" >&2; exit 1; }
-source "$(dirname "$0")/real_window.sh" "$@" 1024x768x24
-mv "$heard" "$work/heard" && heard=$work/heard # the start-up's cleanup removes it
+setpriv --pdeathsig TERM /usr/bin/python3 "$probe" listen >"$heard" 2>"$work/listener.log" &
+timeout 10 sh -c 'until grep -qs ready "$0"; do sleep 0.1; done' "$work/listener.log" || fail "no listener"
+start_window
 
 # generation|"" after-what: within a few seconds the last description heard
 # is the window's, and tells that generation and the live cells on the screen.
@@ -27,46 +27,47 @@ told() {
         board
         live=$(grep -c ' live$' <<<"$fills" || true)
         tree=$(/usr/bin/python3 "$probe" tree) || fail "tavrel is not on the accessibility bus"
-        said=$(tail -n1 "$heard/log" | cut -f2-)
+        said=$(tail -n1 "$heard")
         [[ $said == "${tree%%$'\n'*}" && $said =~ "Generation "${1:-[0-9]+}", $live live cell" ]] && return
         sleep 0.2
     done
     fail "after $2 the window tells '${tree%%$'\n'*}', the last heard '$said', the screen $live live cells"
 }
+mark() { since=$(date +%s.%N) lines=$(wc -l <"$heard"); }
+paced() { # after-what: the changes heard since the mark
+    local changes=$(($(wc -l <"$heard") - lines))
+    awk -v n="$changes" -v t="$(date +%s.%N)" -v since="$since" 'BEGIN { exit !(n <= 4 * (t - since) + 2) }' ||
+        fail "$1 brought $changes description changes in $(awk -v t="$(date +%s.%N)" -v s="$since" 'BEGIN { print t - s }') s"
+}
 
 press 24 20 # New
 told 1 New
-[[ ${tree#*$'\n'} == $'check box\tVew last\npush button\tNew\npush button\tStop\npush button\tExit
-push button\tGo\npush button\tRun\nlabel\tК-т наслед-я\nlabel\tVew last' ]] || fail "the controls are: ${tree#*$'\n'}"
+[[ ${tree#*$'\n'} == $'check-box\tVew last\npush-button\tNew\npush-button\tStop\npush-button\tExit
+push-button\tGo\npush-button\tRun\nlabel\tК-т наслед-я\nlabel\tVew last' ]] || fail "the controls are: ${tree#*$'\n'}"
 press 24 60 # Go
 told 2 Go
-changes=0
 for run in {1..8}; do
-    before=$(wc -l <"$heard/log")
+    mark
     press 24 100 # Run
     sleep 0.33
     press 24 140 # Stop
     told "" "run $run"
-    changes=$((changes + $(wc -l <"$heard/log") - before))
+    paced "run $run"
     ((live > 0)) || { press 24 20 && told 1 "New after run $run"; }
 done
-echo "$changes description changes during 8 runs of 0.33 s"
 # Commands clicked during a run, and runs ended at once, are told no faster.
 button() { echo "mousemove $((origin_x + 24)) $((origin_y + $1))"; } # at y in the column of buttons
+mark
 xdotool $(button 100) click 1 $(button 60) click --repeat 10 --delay 20 1 $(button 140) click 1 \
     $(for _ in {1..10}; do echo "$(button 100) click 1 $(button 140) click 1"; done)
 told "" "a burst of Go during a run and of Run and Stop"
+paced "a burst of Go during a run and of Run and Stop"
 generation=${said#*Generation }
 press 24 60 # Go, idle
 told $((${generation%%,*} + 1)) "Go after the runs"
-lines=$(wc -l <"$heard/log")
+mark
 press 24 140 # Stop, idle: the board is as before, and so is what is heard
 told $((${generation%%,*} + 1)) "Stop when idle"
-(($(wc -l <"$heard/log") == lines)) || fail "Stop when idle told the unchanged board again"
-# Each time against the first of the changes that follow within a second.
-awk -F'\t' '{ t[NR] = $1; sub(/.*blue\. /, "", $2); said[NR] = $2 }
-    END { for (i = 1; i <= NR; ++i) { for (j = i; j <= NR && t[j] - t[i] < 1; ++j) {}
-        if (j - i > 5) { print "more than 5 description changes within a second:"; for (; i < j; ++i) print t[i], said[i]; exit 1 } } }' \
-    "$heard/log" >"$heard/burst" || fail "$(cat "$heard/burst")"
+(($(wc -l <"$heard") == lines)) || fail "Stop when idle told the unchanged board again"
 press 24 356 # Exit
 ends Exit

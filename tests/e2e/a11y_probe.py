@@ -1,10 +1,9 @@
 #!/usr/bin/python3
 # What a screen reader gets from tavrel over the accessibility bus.
-#   listen: one line "monotonic-seconds<TAB>description" per description
-#           change of tavrel's window; "ready" on stderr once registered.
+#   listen: one line per description change of tavrel's window, with the
+#           description; "ready" on stderr once registered.
 #   tree:   the window's description now, then "role<TAB>name" per control.
 import sys
-import time
 
 import pyatspi
 
@@ -13,7 +12,7 @@ def on_change(event):
     try:
         if event.host_application.name == 'tavrel':
             # The event names the window only: its description is read back.
-            print(f'{time.monotonic():.3f}\t{event.source.description}', flush=True)
+            print(event.source.description, flush=True)
     except Exception:  # an object gone meanwhile: not ours to report
         pass
 
@@ -24,7 +23,7 @@ def tree():
     window = app[0]
     print(window.description)
     for control in window:
-        print(control.getRoleName(), control.name, sep='\t')
+        print(control.getRole().value_nick, control.name, sep='\t')  # the role's id, not its words
 
 
 if sys.argv[1] == 'listen':

@@ -10,5 +10,4 @@ start_private_xvfb() {
     done
     [[ -s $1/display ]] || return 1
     export DISPLAY=":$(head -n1 "$1/display")"
-    unset QT_QPA_PLATFORM
 }

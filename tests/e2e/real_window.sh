@@ -1,11 +1,12 @@
-# Sourced with the program, window_message and a screen size: starts the
-# program in a private X server, its window in $window, the client area's
-# origin in $origin_x $origin_y. Its files go to $work, made here if unset.
+# Sourced with the program, window_message and a screen size: starts a private
+# X server in which start_window [VARIABLE=value...] starts the program, its
+# window in $window, the client area's origin in $origin_x $origin_y. Its
+# files go to $work, made here and removed at the end.
 source "$(dirname "${BASH_SOURCE[0]}")/private_xvfb.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/cell_fills.sh"
 set -euo pipefail
 tavrel=$1 window_message=$2
-work=${work:-$(mktemp -d)}
+work=$(mktemp -d)
 trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM HUP # a timeout ends the script through the cleanup too
 fail() {
@@ -15,11 +16,13 @@ fail() {
     exit 1
 }
 start_private_xvfb "$work" "$3" || fail "Xvfb did not start"
-"$tavrel" 2>"$work/tavrel.log" &
-app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrel$' | head -n1) || fail "no window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-origin_x=$X origin_y=$Y
+start_window() {
+    env "$@" "$tavrel" 2>"$work/tavrel.log" &
+    app=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tavrel$' | head -n1) || fail "no window"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    origin_x=$X origin_y=$Y
+}
 
 # The program answers a ping once it has read every earlier event; it has
 # painted what they changed by the time it answers a second.
