@@ -68,10 +68,6 @@ TEST(Commands, GoAndNewStepOrSeedThenDrawOnce)
     Go_Click(t.form);
     EXPECT_EQ(live_cells(t.s.cells), (CellSet{{13, 11}, {13, 13}}));
     EXPECT_EQ(std::tuple(t.s.step_number, t.drawings()), std::tuple(1, 2));
-    t.s.step_number = 32767; // a full counter: Go only beeps
-    Go_Click(t.form);
-    EXPECT_EQ(std::tuple(t.s.step_number, t.drawings(), t.runtime.beeps), std::tuple(32767, 2, 1));
-    EXPECT_EQ(live_cells(t.s.cells), (CellSet{{13, 11}, {13, 13}}));
     Stop_Click(t.form);
     New_Click(t.form); // seeds (tested with the board), draws, raises the flag
     EXPECT_EQ(std::tuple(t.s.running, t.drawings()), std::tuple(kTrue, 3));
@@ -151,19 +147,30 @@ TEST(RunClick, ABurstOfQueuedRunClicksNestsNoDeeperThanTheLimit)
     EXPECT_EQ(std::tuple(deepest, t.s.step_number, t.form.run_depth), std::tuple(kMaxNestedRuns, kMaxNestedRuns + 2, 0));
 }
 
-TEST(RunClick, EndsAtTheFullCounterWithoutSideEffects)
+// At the full generation counter Go and Run change nothing and beep: Go at
+// every click, a run once, however many runs are nested in it.
+TEST(FullCounter, GoBeepsAtEveryClickARunOnce)
 {
     TestForm t;
     set_alive(t.s, kOscillator);
     t.s.step_number = 32765;
+    t.runtime.on_yield = [&](int pass) {
+        for (int click = 0; pass == 2 && click < 3; ++click) {
+            Run_Click(t.form); // queued while the counter reached its end
+        }
+    };
     Run_Click(t.form);
     EXPECT_EQ(std::tuple(t.s.step_number, t.runtime.yields, t.runtime.random_draws, t.runtime.beeps),
               std::tuple(32767, 2, 2, 1));
-    // Another run draws no threshold and changes nothing; it beeps once.
+    t.runtime.on_yield = nullptr;
     t.s.heredity = 0;
     const BoardState before = t.s;
-    Run_Click(t.form);
-    EXPECT_EQ(std::tuple(t.runtime.random_draws, t.drawings(), t.s.heredity, t.runtime.beeps), std::tuple(2, 3, 0.0F, 2));
+    const long drawings = t.drawings();
+    Run_Click(t.form); // draws no threshold, and nothing else
+    Go_Click(t.form);
+    Go_Click(t.form);
+    EXPECT_EQ(std::tuple(t.runtime.random_draws, t.drawings(), t.s.heredity, t.runtime.beeps),
+              std::tuple(2, drawings, 0.0F, 4));
     EXPECT_EQ(t.s.cells, before.cells);
 }
 
