@@ -156,30 +156,5 @@ TEST_F(WindowTest, EveryEventReachesItsProcedure)
     EXPECT_EQ(std::tuple(window.form().ended, window.isVisible(), state().step_number), std::tuple(true, false, 0));
 }
 
-// The form keeps its light colours when the application's turn dark while
-// it runs, the canvas beyond the drawing included. (A dark desktop from the
-// start is an end-to-end test.)
-TEST(FormColours, StayLightWhenTheApplicationTurnsDark)
-{
-    const QPalette light = QApplication::palette();
-    std::vector<QImage> shown;
-    for (const bool turn_dark : {false, true}) {
-        Tavrel window;
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        if (turn_dark) {
-            QPalette dark(QColor(60, 60, 60), QColor(34, 32, 32));
-            dark.setColor(QPalette::WindowText, Qt::white);
-            QApplication::setPalette(dark);
-            QCoreApplication::processEvents(); // the change reaches the window
-        }
-        window.resize(700, 600);
-        QTest::mouseClick(window.New, Qt::LeftButton);
-        shown.push_back(window.grab().toImage());
-        QApplication::setPalette(light);
-    }
-    EXPECT_EQ(shown[1], shown[0]);
-}
-
 } // namespace
 } // namespace tavrel

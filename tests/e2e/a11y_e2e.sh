@@ -4,8 +4,8 @@
 # after every idle command and at the end of every run; and the changes that a
 # run brings are at most 4 a second of the time it took, and 2: counted, not
 # timed as they arrive, so a listener slowed by a busy machine cannot fail it.
-source "$(dirname "$0")/clean_env.sh"
-[[ -n ${TAVREL_A11Y_SESSION:-} ]] || TAVREL_A11Y_SESSION=1 exec dbus-run-session -- "$0" "$@"
+session_bus=1
+source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/real_window.sh" "$@" 1024x768x24
 probe=$(dirname "$0")/a11y_probe.py
 heard=$work/heard

@@ -1,14 +1,10 @@
-# Sourced with the program, window_message and a screen size: starts a private
-# X server in which start_window [VARIABLE=value...] starts the program, its
-# window in $window, the client area's origin in $origin_x $origin_y. Its
-# files go to $work, made here and removed at the end.
+# Sourced after common.sh with the program, window_message and a screen size:
+# starts a private X server in which start_window [VARIABLE=value...] starts
+# the program, its window in $window, the client area's origin in $origin_x
+# $origin_y.
 source "$(dirname "${BASH_SOURCE[0]}")/private_xvfb.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/cell_fills.sh"
-set -euo pipefail
 tavrel=$1 window_message=$2
-work=$(mktemp -d)
-trap 'kill ${app:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-trap 'exit 1' INT TERM HUP # a timeout ends the script through the cleanup too
 fail() {
     echo "FAIL: $*" >&2
     [[ -z ${app:-} ]] || kill -0 "$app" 2>/dev/null || wait "$app" || echo "tavrel ended with status $?" >&2

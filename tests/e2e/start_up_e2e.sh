@@ -3,16 +3,9 @@
 # given, and status 1, whatever Qt's logging shows; what Qt was asked to say
 # comes first. Where an X server answers but the X platform cannot load a
 # library: Qt's own words, which name the cause.
-source "$(dirname "$0")/clean_env.sh"
+source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/private_xvfb.sh"
-set -euo pipefail
 tavrel=$1
-work=$(mktemp -d)
-trap 'kill ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 mkdir -m 0700 "$work/runtime"
 start() { # [variable=value...] [-- arguments]: $status, $err
     local variables=()

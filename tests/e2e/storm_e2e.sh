@@ -6,7 +6,7 @@
 # clicks on Run at once, which once overflowed the stack. The program must
 # still answer, show legal fills, toggle a cell on a press, and end with 0
 # when its window is closed during a run.
-source "$(dirname "$0")/clean_env.sh"
+source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/real_window.sh" "$@" 1600x1200x24
 start_window
 RANDOM=${STORM_SEED:-20261207}

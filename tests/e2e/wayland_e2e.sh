@@ -2,17 +2,9 @@
 # The real program on a Wayland compositor, weston without a screen, at output
 # scale 1 and 2: its app id is the menu entry's, its caption Tavrel, and it
 # draws the board itself at device pixels.
-source "$(dirname "$0")/clean_env.sh"
-set -euo pipefail
+source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/cell_fills.sh"
 tavrel=$1
-work=$(mktemp -d)
-trap 'kill ${app:-} ${weston:-} 2>/dev/null || true; rm -rf "$work"' EXIT
-trap 'exit 1' INT TERM HUP
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=tavrel-test
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 

@@ -2,7 +2,7 @@
 # The real program as a user sees it: presses and double clicks at pixel
 # positions, the board read off the screen; and on a dark KDE desktop (Breeze
 # Dark), pixel for pixel the window of the default desktop.
-source "$(dirname "$0")/clean_env.sh"
+source "$(dirname "$0")/common.sh"
 empty_window=$3 # a plain Qt window, which does turn dark
 source "$(dirname "$0")/real_window.sh" "$1" "$2" 1024x768x24
 shows() { # live-cells after-what
