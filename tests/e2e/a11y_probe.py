@@ -2,7 +2,7 @@
 # What a screen reader gets from tavrel over the accessibility bus.
 #   listen: one line per description change of tavrel's window, with the
 #           description; "ready" on stderr once registered.
-#   tree:   the window's description now, then "role<TAB>name" per control.
+#   tree:   the window's description now, then "ROLE<TAB>name" per control.
 import sys
 
 import pyatspi
@@ -23,7 +23,7 @@ def tree():
     window = app[0]
     print(window.description)
     for control in window:
-        print(control.getRole().value_nick, control.name, sep='\t')  # the role's id, not its words
+        print(pyatspi.Role(control.getRole()), control.name, sep='\t')  # ROLE_PUSH_BUTTON: no version's words
 
 
 if sys.argv[1] == 'listen':

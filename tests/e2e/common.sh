@@ -2,9 +2,8 @@
 # environment of its own, so that no desktop session of the caller's (DISPLAY,
 # WAYLAND_DISPLAY, XDG_*, QT_*, or a variable named like one of the test's)
 # reaches it; kept are the search path, the home and the sanitizers' options.
-# A test that sets session_bus first gets a session bus of its own. Then
-# $work is made, and at the end it and what the test started ($app, $xvfb,
-# $weston) go.
+# Like a desktop it has a session bus, its own. Then $work is made, and at
+# the end it and what the test started ($app, $xvfb, $weston) go.
 if [[ -z ${TAVREL_CLEAN_ENV:-} ]]; then
     kept=(TAVREL_CLEAN_ENV=1 PATH="$PATH" HOME="$HOME" LANG=C.UTF-8)
     for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS STORM_SEED STORM_EVENTS; do
@@ -12,7 +11,7 @@ if [[ -z ${TAVREL_CLEAN_ENV:-} ]]; then
     done
     exec env -i "${kept[@]}" "$0" "$@"
 fi
-[[ -z ${session_bus:-} || -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || exec dbus-run-session -- "$0" "$@"
+[[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || exec dbus-run-session -- "$0" "$@"
 set -euo pipefail
 work=$(mktemp -d)
 trap 'kill ${app:-} ${xvfb:-} ${weston:-} 2>/dev/null || true; rm -rf "$work"' EXIT
