@@ -61,18 +61,6 @@ TEST(DrawTavrel, FillsCountAndRemembersTheBoard)
     EXPECT_EQ(t.runtime.random_draws, 0);
 }
 
-TEST(Commands, GoAndNewStepOrSeedThenDrawOnce)
-{
-    TestForm t;
-    set_alive(t.s, kOscillator);
-    Go_Click(t.form);
-    EXPECT_EQ(live_cells(t.s.cells), (CellSet{{13, 11}, {13, 13}}));
-    EXPECT_EQ(std::tuple(t.s.step_number, t.drawings()), std::tuple(1, 2));
-    Stop_Click(t.form);
-    New_Click(t.form); // seeds (tested with the board), draws, raises the flag
-    EXPECT_EQ(std::tuple(t.s.running, t.drawings()), std::tuple(kTrue, 3));
-}
-
 // After the run, New and Go keep its last threshold, for birth and survival.
 TEST(RunClick, ThresholdFromTheLiveCountOfTheLastDrawing)
 {
