@@ -76,10 +76,7 @@ struct Session final : Runtime, UniformSource {
             New_Click(form);
             require(s.step_number == 1 && s.live_count >= 1 && s.live_count <= 10, "New seeds one to ten cells");
             break;
-        case 1:
-        case 2:
-        case 10:
-        case 11:
+        case 1: case 2: case 10: case 11:
             Go_Click(form);
             require(s.step_number == before.step_number + (before.step_number == kLastStep ? 0 : 1),
                     "Go advances the generation number by one, except at the last");
@@ -101,8 +98,7 @@ struct Session final : Runtime, UniformSource {
             press(std::bit_cast<float>(input.ConsumeIntegral<std::uint32_t>()),
                   std::bit_cast<float>(input.ConsumeIntegral<std::uint32_t>()));
             break;
-        case 6:
-        case 7: { // whole pixels around the board, sometimes with a fraction
+        case 6: case 7: { // whole pixels around the board, sometimes with a fraction
             const float fraction = input.ConsumeBool() ? input.ConsumeFloatingPointInRange(0.0F, 1.0F) : 0.0F;
             press(static_cast<float>(input.ConsumeIntegralInRange(-20, 900)) + fraction,
                   static_cast<float>(input.ConsumeIntegralInRange(-20, 720)) + fraction);

@@ -1,9 +1,7 @@
-# Sourced first by every end-to-end test. It runs the test again in an
-# environment of its own, so that no desktop session of the caller's (DISPLAY,
-# WAYLAND_DISPLAY, XDG_*, QT_*, or a variable named like one of the test's)
-# reaches it; kept are the search path, the home and the sanitizers' options.
-# Like a desktop it has a session bus, its own. Then $work is made, and at
-# the end it and what the test started ($app, $xvfb, $weston) go.
+# Sourced first by every end-to-end test: reruns it in an environment of its
+# own (the path, the home, the sanitizers' options: no desktop session of the
+# caller's) with its own session bus, as on a desktop; makes $work, and at
+# exit removes it and ends $app, $xvfb and $weston.
 if [[ -z ${TAVREL_CLEAN_ENV:-} ]]; then
     kept=(TAVREL_CLEAN_ENV=1 PATH="$PATH" HOME="$HOME" LANG=C.UTF-8)
     for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS STORM_SEED STORM_EVENTS; do

@@ -4,10 +4,6 @@
 start_private_xvfb() {
     Xvfb -displayfd 3 -screen 0 "$2" -nolisten tcp -noreset 3>"$1/display" 2>"$1/xvfb.log" &
     xvfb=$!
-    for _ in {1..100}; do
-        [[ -s $1/display ]] && break
-        sleep 0.1
-    done
-    [[ -s $1/display ]] || return 1
+    timeout 10 sh -c 'until [ -s "$0" ]; do sleep 0.1; done' "$1/display" || return 1
     export DISPLAY=":$(head -n1 "$1/display")"
 }

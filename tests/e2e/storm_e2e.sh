@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# An input storm from a fixed seed, in batches of 100 events, each one xdotool
-# call sent once the program has answered: presses with buttons 1 to 9 in and
-# beyond the client area and on the controls, left clicks on New, Go, Run (also
-# twice: a run nested in a run), Stop and the check box, resizes. Then 5000
-# clicks on Run at once, which once overflowed the stack. The program must
-# still answer, show legal fills, toggle a cell on a press, and end with 0
-# when its window is closed during a run.
+# An input storm from a fixed seed, in batches of 100 events (presses with
+# buttons 1 to 9 anywhere, clicks on every control, nested runs, resizes), then
+# 5000 clicks on Run at once, which once overflowed the stack: the program must
+# still answer, show legal fills, toggle a pressed cell, and end with 0 when
+# its window is closed during a run.
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/real_window.sh" "$@" 1600x1200x24
 start_window

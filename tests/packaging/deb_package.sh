@@ -1,17 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks what it depends on, what it
 # installs, and what lintian says of it.
-set -euo pipefail
-build=$1
-version=$2
-appstream_check=$3
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/../e2e/common.sh"
+build=$1 version=$2 appstream_check=$3
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
 deb=$(echo "$work"/tavrel_"$version"_*.deb)

@@ -43,7 +43,7 @@ struct RecordingCanvas final : Canvas {
 // sequence; on_yield stands for the events queued during a pass.
 struct FakeRuntime final : Runtime, UniformSource {
     std::vector<float> script;
-    std::function<void(int)> on_yield;
+    std::function<void(int)> on_yield = [](int) {};
     int ticked = 0, random_draws = 0, yields = 0, ends = 0, beeps = 0;
     RandomSource sequence;
 
@@ -58,13 +58,7 @@ struct FakeRuntime final : Runtime, UniformSource {
         return r;
     }
     UniformSource& random() override { return *this; }
-    void do_events() override
-    {
-        ++yields;
-        if (on_yield) {
-            on_yield(yields);
-        }
-    }
+    void do_events() override { on_yield(++yields); }
     void end() override { ++ends; }
     void beep() override { ++beeps; }
     [[nodiscard]] int value() const override { return ticked; }
