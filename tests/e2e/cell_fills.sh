@@ -1,8 +1,6 @@
 # cell_fills PICTURE [SCALE X Y]: "i j live|dead|died|other" for the 625 cells,
-# from the colour at each centre of the board in PICTURE, drawn SCALE device
-# pixels to a pixel with the client area's origin at X, Y. The centres lie on
-# a 10 x 17 pixel grid from (75, 27), odd rows on its even columns, even rows
-# on its odd ones.
+# read at their centres in PICTURE (SCALE device pixels a pixel, the client
+# area at X, Y): a 10 x 17 grid from (75, 27), odd rows on its even columns.
 cell_fills() {
     local s=${2:-1}
     convert "$1" -crop "$((500 * s))x$((425 * s))+$((${3:-0} + 75 * s))+$((${4:-0} + 27 * s))" +repage \

@@ -1,8 +1,7 @@
 // window_message close|ping WINDOW sends what a window manager would: the
-// close button's WM_DELETE_WINDOW, or _NET_WM_PING and then waits for the
-// answer, which comes only once the program has read every earlier event.
-// The alarm fails a ping left without answer for a minute: a sanitizer
-// build can take 15 s to work through a burst of 5000 clicks.
+// close button's WM_DELETE_WINDOW, or _NET_WM_PING, answered once the program
+// has read every earlier event, within a minute (a sanitizer build can take
+// 15 s over a burst of 5000 clicks).
 #include <X11/Xlib.h>
 
 #include <cstdlib>
