@@ -21,10 +21,9 @@ QtMessageHandler qt_handler = nullptr;
 bool released = false;
 // Type, category (one of Qt's static names) and text of each held message.
 std::vector<std::tuple<QtMsgType, const char*, QString>> held;
-const char* x_display = nullptr; // -display, else DISPLAY
+const char* x_display = std::getenv("DISPLAY"); // unless -display names one
 
-// With only_asked_for, only the debug output that Qt gives on request
-// (QT_DEBUG_PLUGINS, QT_LOGGING_RULES).
+// With only_asked_for, only the debug output Qt gives on request (QT_DEBUG_PLUGINS).
 void pass_on_held(bool only_asked_for)
 {
     for (const auto& [type, category, text] : std::exchange(held, {})) {
@@ -73,7 +72,6 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 void hold_start_up_messages(int argc, char** argv)
 {
-    x_display = std::getenv("DISPLAY");
     for (int k = 1; k + 1 < argc; ++k) {
         if (std::string_view(argv[k]) == "-display" || std::string_view(argv[k]) == "--display") {
             x_display = argv[k + 1];
