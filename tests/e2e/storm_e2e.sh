@@ -2,8 +2,8 @@
 # An input storm from a fixed seed, in batches of 100 events (presses with
 # buttons 1 to 9 anywhere, clicks on every control, nested runs, resizes), then
 # 5000 clicks on Run at once, which once overflowed the stack: the program must
-# still answer, show legal fills, toggle a pressed cell, and end with 0 when
-# its window is closed during a run.
+# still answer, show legal fills, and end with 0 when its window is closed
+# during a run.
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/real_window.sh" "$@" 1600x1200x24
 start_window
@@ -57,11 +57,6 @@ until previous=$fills && sleep 0.5 && board && [[ $fills == "$previous" ]]; do
 done
 legal=$(grep -cE ' (live|dead|died)$' <<<"$fills" || true)
 ((legal == 625)) || fail "only $legal of the 625 cell centres show a legal fill"
-before=$(grep '^13 13 ' <<<"$fills")
-press 315 231 # cell (13, 13)
-settle "after a press on cell (13, 13)"
-board
-[[ $(grep '^13 13 ' <<<"$fills") != "$before" ]] || fail "a press on cell (13, 13) changed nothing"
 # Last, the frame's close button during a run that is seen to change the
 # board (a random pattern may die out at once).
 for tries in {1..20}; do
