@@ -1,6 +1,7 @@
 // Drawing the mid board onto the kept image, beside painting the same circles
 // the plain way and beside touching the board's pixels once.
 #include "display/draw_tavrel.h"
+#include "display/form_look.h"
 #include "display/image_canvas.h"
 #include "fixtures.h"
 
@@ -72,8 +73,8 @@ void draw_mid_board(benchmark::State& state, Canvas& canvas)
 // The canvas as the window makes it, with the pen width of the load event.
 std::unique_ptr<ImageCanvas> window_canvas(const benchmark::State& state)
 {
-    auto canvas = std::make_unique<ImageCanvas>(kClientArea, static_cast<qreal>(state.range(0)), Tavrel::form_font(),
-                                                Tavrel::form_palette());
+    auto canvas = std::make_unique<ImageCanvas>(kClientArea, static_cast<qreal>(state.range(0)), form_font(),
+                                                form_palette());
     canvas->DrawWidth(2);
     return canvas;
 }

@@ -1,5 +1,6 @@
 #include "board/make_step.h"
 #include "display/draw_tavrel.h"
+#include "display/form_look.h"
 #include "display/tavrel.h"
 #include "support/fakes.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -62,13 +64,17 @@ TEST_F(WindowTest, FontHasThe13PixelLineAndEveryTextFits)
 
 // Right of x 62 the kept drawing holds only circles, later ones over earlier
 // ones, as if each were painted with QPainter on an empty image; so also no
-// status text reaches the circles of column 1.
+// status text reaches the circles of column 1. A canvas that made its first
+// drawing at another device pixel ratio (a window moved to another screen)
+// holds the same from its next drawing on.
 TEST_F(WindowTest, KeptDrawingIsPaintingEachCircleWithQPainter)
 {
     const QColor background = window.palette().color(QPalette::Window);
-    for (const qreal dpr : {1.0, 2.0}) {
-        ImageCanvas canvas({580, 511}, dpr, Tavrel::form_font(), Tavrel::form_palette());
+    for (const qreal dpr : {1.0, 2.0, 1.5}) {
+        ImageCanvas canvas({580, 511}, dpr, form_font(), form_palette());
+        ImageCanvas moved({580, 511}, dpr == 1.0 ? 2.0 : 1.0, form_font(), form_palette());
         canvas.DrawWidth(2);
+        moved.DrawWidth(2);
         testing::TestForm t; // the boards and their circles
         for (int board = 0; board < 4; ++board) {
             t.runtime.ticked = board == 2 ? 1 : 0;
@@ -83,6 +89,14 @@ TEST_F(WindowTest, KeptDrawingIsPaintingEachCircleWithQPainter)
             }
             BoardState copy = t.s;
             draw_tavrel(copy, canvas, t.runtime);
+            copy = t.s;
+            draw_tavrel(copy, moved, t.runtime);
+            const QRect board_area(static_cast<int>(62 * dpr), 0, canvas.image().width(), canvas.image().height());
+            if (board == 0) {
+                EXPECT_TRUE(moved.set_device_pixel_ratio(dpr));
+            } else {
+                EXPECT_TRUE(moved.image().copy(board_area) == canvas.image().copy(board_area)) << dpr << ", board " << board;
+            }
             draw_tavrel(t.s, t.canvas, t.runtime);
             QImage painted(QSize(580, 511) * dpr, QImage::Format_RGB32);
             painted.setDevicePixelRatio(dpr);
@@ -131,6 +145,33 @@ TEST_F(WindowTest, PressesReachTheBoardOutsideTheControls)
     QTest::mouseClick(window.Exit, Qt::LeftButton); // and nothing runs after Exit
     QTest::mouseClick(window.Go, Qt::LeftButton);
     EXPECT_EQ(std::tuple(window.form().ended, window.isVisible(), state().step_number), std::tuple(true, false, 0));
+}
+
+// Qt makes a double click of two quick, near presses anywhere in the window;
+// only two on the board make one, and it is one press.
+TEST_F(WindowTest, APressAfterOneOnAControlIsAPress)
+{
+    QWindow* handle = window.windowHandle();
+    int time = 100000;
+    const auto press_at = [&](QPoint at, int after_ms) {
+        time += after_ms;
+        const QPointF global = handle->mapToGlobal(QPointF(at));
+        qt_handleMouseEvent(handle, at, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {}, time);
+        qt_handleMouseEvent(handle, at, global, {}, Qt::LeftButton, QEvent::MouseButtonRelease, {}, time);
+        QCoreApplication::processEvents();
+    };
+    press_at({62, 165}, 0); // the label "К-т наслед-я", then cell (1, 9)
+    press_at({67, 165}, 10);
+    EXPECT_EQ(state().cells.at(1, 9), 1);
+    press_at({40, 20}, 1000); // New, then the outside cell (0, 1)
+    press_at({45, 20}, 10);
+    EXPECT_EQ(std::tuple(state().step_number, state().cells.at(0, 1)), std::tuple(0, 1));
+    press_at({67, 165}, 1000); // a double click on cell (1, 9), which New cleared
+    press_at({67, 165}, 10);
+    EXPECT_EQ(state().cells.at(1, 9), 1);
+    press_at({40, 60}, 1000); // a double click on Go: two generations
+    press_at({40, 60}, 10);
+    EXPECT_EQ(state().step_number, 2);
 }
 
 } // namespace

@@ -18,7 +18,8 @@ QColor to_qcolor(Rgb c)
 } // namespace
 
 ImageCanvas::ImageCanvas(QSize logical_size, qreal device_pixel_ratio, const QFont& font, const QPalette& palette)
-    : image_(logical_size * device_pixel_ratio, QImage::Format_RGB32),
+    : logical_size_(logical_size),
+      image_(logical_size * device_pixel_ratio, QImage::Format_RGB32),
       font_(font),
       background_(palette.color(QPalette::Window)),
       foreground_(palette.color(QPalette::WindowText))
@@ -48,6 +49,22 @@ const QImage& ImageCanvas::image()
     end_circle_pass();
     painter_.reset();
     return image_;
+}
+
+// The next circle pass clears what the last one covered, so from the next
+// drawing on the board is as if drawn at this ratio from the start.
+bool ImageCanvas::set_device_pixel_ratio(qreal ratio)
+{
+    if (ratio == image_.devicePixelRatio()) {
+        return false;
+    }
+    end_circle_pass();
+    painter_.reset();
+    image_ = image_.scaled(logical_size_ * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                 .convertToFormat(QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    stamps_.clear(); // painted for the old ratio
+    return true;
 }
 
 // The circle painted once on a transparent square of `side` device pixels;

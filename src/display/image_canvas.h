@@ -34,6 +34,9 @@ public:
 
     // The drawing so far. Ends the painting in progress.
     const QImage& image();
+    // Goes on at another device pixel ratio, the drawing so far smoothly
+    // rescaled; false when the ratio is the same.
+    bool set_device_pixel_ratio(qreal ratio);
 
 private:
     // A circle image differs by colours, size, pen and where the centre falls
@@ -44,6 +47,7 @@ private:
     const QImage& stamp(const StampKey& key, int side);
     void end_circle_pass();
 
+    QSize logical_size_;
     QImage image_;
     std::optional<QPainter> painter_;
     QFont font_;

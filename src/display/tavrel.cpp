@@ -1,6 +1,7 @@
 #include "display/tavrel.h"
 
 #include "control/procedures.h"
+#include "display/form_look.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,18 +13,15 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <utility>
 
 namespace tavrel {
 namespace {
 
 constexpr QSize kClientArea{580, 511};
-constexpr int kFontPixelSize = 11;
 // Descriptions from a run go out at least this far apart: four fit inside
 // any second and a fifth on its edge, the one at the run's end included.
 constexpr std::chrono::milliseconds kDescriptionSpacing{250};
@@ -42,67 +40,14 @@ Control* place(QWidget* form, const char* name, const QString& caption, QRect ge
     control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(geometry);
     control->setAccessibleName(caption);
-    // A press on a control never reaches the form's mouse-down procedure.
+    // A press on a control never reaches the form's mouse-down procedure,
+    // but the form sees it, to tell a double click on the board.
     control->setAttribute(Qt::WA_NoMousePropagation);
+    control->installEventFilter(form);
     return control;
 }
 
 } // namespace
-
-QFont Tavrel::form_font()
-{
-    // At its own width the condensed face leaves the last letter of
-    // "К-т наслед-я" one pixel outside its 65-pixel label; 85 (of its 87)
-    // brings every caption inside its control and keeps the 13-pixel line.
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(kFontPixelSize);
-    font.setStretch(85);
-    return font;
-}
-
-// The board's colours and the white boxes under the numbers are fixed and
-// suit a light window, and the numbers' one text colour must read both on the
-// boxes and, where they run past a box, on the window. So the form's colours
-// are fixed too, whatever the style, the platform theme or the desktop say:
-// Qt's own light ones, for an enabled and a disabled control, in the order of
-// the colour roles.
-QPalette Tavrel::form_palette()
-{
-    static constexpr std::array<std::pair<QRgb, QRgb>, 22> kColours{{
-        {0xff000000, 0xffbebebe}, // WindowText
-        {0xffefefef, 0xffefefef}, // Button
-        {0xffffffff, 0xffffffff}, // Light
-        {0xffcacaca, 0xffcacaca}, // Midlight
-        {0xff9f9f9f, 0xffbebebe}, // Dark
-        {0xffb8b8b8, 0xffb8b8b8}, // Mid
-        {0xff000000, 0xffbebebe}, // Text
-        {0xffffffff, 0xffffffff}, // BrightText
-        {0xff000000, 0xffbebebe}, // ButtonText
-        {0xffffffff, 0xffefefef}, // Base
-        {0xffefefef, 0xffefefef}, // Window
-        {0xff767676, 0xffb1b1b1}, // Shadow
-        {0xff308cc6, 0xff919191}, // Highlight
-        {0xffffffff, 0xffffffff}, // HighlightedText
-        {0xff0000ff, 0xff0000ff}, // Link
-        {0xffff00ff, 0xffff00ff}, // LinkVisited
-        {0xfff7f7f7, 0xfff7f7f7}, // AlternateBase
-        {0xff000000, 0xff000000}, // NoRole
-        {0xffffffdc, 0xffffffdc}, // ToolTipBase
-        {0xff000000, 0xff000000}, // ToolTipText
-        {0x80000000, 0x80000000}, // PlaceholderText
-        {0xff308cc6, 0xff919191}, // Accent, from Qt 6.6 on
-    }};
-    static_assert(kColours.size() >= QPalette::NColorRoles);
-    QPalette palette;
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto [enabled, disabled] = kColours.at(static_cast<std::size_t>(role));
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, static_cast<QPalette::ColorRole>(role),
-                             QColor::fromRgba(group == QPalette::Disabled ? disabled : enabled));
-        }
-    }
-    return palette;
-}
 
 Tavrel::Tavrel(QWidget* parent)
     : QWidget(parent),
@@ -224,13 +169,44 @@ void Tavrel::mousePressEvent(QMouseEvent* event)
                                                  (keys.testFlag(Qt::AltModifier) ? 4 : 0));
     const auto x = static_cast<float>(event->position().x());
     const auto y = static_cast<float>(event->position().y());
+    board_pressed_last_ = true;
     dispatch([=](Form& form) { Form_MouseDown(form, button, shift, x, y); });
 }
 
-// The second press of a double click arrives here; only a press acts.
+// Qt makes a double click of two quick presses anywhere in the window; the
+// form takes only two on the board for one, and only a press acts.
 void Tavrel::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    event->accept();
+    if (board_pressed_last_) {
+        event->accept();
+        return;
+    }
+    mousePressEvent(event);
+}
+
+bool Tavrel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        board_pressed_last_ = false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// On a screen of another scale, or when the screen's scale changes, the kept
+// drawing goes on at the new device pixel ratio. Qt 6.4 tells a widget so only
+// by ScreenChangeInternal, Qt 6.6 on also by DevicePixelRatioChange.
+bool Tavrel::event(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    const bool ratio_may_change = type == QEvent::ScreenChangeInternal || type == QEvent::DevicePixelRatioChange;
+#else
+    const bool ratio_may_change = type == QEvent::ScreenChangeInternal;
+#endif
+    if (ratio_may_change && canvas_.set_device_pixel_ratio(devicePixelRatioF())) {
+        update();
+    }
+    return QWidget::event(event);
 }
 
 void Tavrel::closeEvent(QCloseEvent* event)

@@ -22,12 +22,6 @@ class Tavrel final : public QWidget, private Runtime {
 public:
     explicit Tavrel(QWidget* parent = nullptr);
 
-    // The window's font: its text line is 13 pixels high, which the status
-    // text's fixed positions rely on.
-    static QFont form_font();
-    // The form's colours: light on every desktop.
-    static QPalette form_palette();
-
     [[nodiscard]] const Form& form() const { return form_; }
     // The kept drawing, as the window shows it.
     const QImage& drawing() { return canvas_.image(); }
@@ -43,6 +37,8 @@ public:
     QLabel* Метка1;
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -72,6 +68,8 @@ private:
     QString description_;
     QTimer quiet_;
     bool run_quiet_ = false;
+    // Whether the last mouse press in the window was on the board.
+    bool board_pressed_last_ = false;
 };
 
 } // namespace tavrel
