@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <string_view>
 
 namespace tavrel {
@@ -27,6 +28,15 @@ void require(bool holds, const char* what)
 }
 
 const std::string_view kPlant = std::getenv("TAVREL_FUZZ_PLANT") ? std::getenv("TAVREL_FUZZ_PLANT") : "";
+// The faults planted after every action; unfinite_press is planted in a press.
+const std::map<std::string_view, void (*)(BoardState&)> kFaults{
+    {"cell_value", [](BoardState& s) { s.cells.set(13, 13, 2); }},
+    {"next_cells", [](BoardState& s) { s.next_cells.set(20, 20, 1); }},
+    {"live_count", [](BoardState& s) { ++s.live_count; }},
+    {"outside_cell", [](BoardState& s) { s.cells.set(0, 0, static_cast<std::int16_t>(1 - s.cells.at(0, 0))); }},
+    {"counter_wrap", [](BoardState& s) { s.step_number = std::numeric_limits<std::int16_t>::min(); }},
+    {"grid_access", [](BoardState& s) { (void)s.cells.at(Grid::kMaxIndex + 1, 3); }},
+};
 
 struct NullCanvas final : Canvas {
     void DrawWidth(int) override {}
@@ -111,7 +121,9 @@ struct Session final : Runtime, UniformSource {
         case 12: Exit_Click(form); break;
         default: break; // an event that runs nothing
         }
-        plant();
+        if (const auto fault = kFaults.find(kPlant); fault != kFaults.end()) {
+            fault->second(form.state);
+        }
         check();
     }
 
@@ -129,33 +141,13 @@ struct Session final : Runtime, UniformSource {
         int changed = 0;
         for (int i = 0; i <= Grid::kMaxIndex; ++i) {
             for (int j = 0; j <= Grid::kMaxIndex; ++j) {
-                if (before.cells.at(i, j) != s.cells.at(i, j)) {
-                    ++changed;
-                    outside.set(i, j, s.cells.at(i, j));
-                }
+                changed += before.cells.at(i, j) != s.cells.at(i, j) ? 1 : 0;
             }
         }
+        outside = s.cells;
         require(changed == 1 ? reads != reads_before && s.step_number == 0
                              : changed == 0 && reads == reads_before && s.step_number == before.step_number,
                 "a press toggles one cell, sets generation 0 and draws, or does nothing");
-    }
-
-    void plant()
-    {
-        BoardState& s = form.state;
-        if (kPlant == "cell_value") {
-            s.cells.set(13, 13, 2);
-        } else if (kPlant == "next_cells") {
-            s.next_cells.set(20, 20, 1);
-        } else if (kPlant == "live_count") {
-            ++s.live_count;
-        } else if (kPlant == "outside_cell") {
-            s.cells.set(0, 0, static_cast<std::int16_t>(1 - s.cells.at(0, 0)));
-        } else if (kPlant == "counter_wrap") {
-            s.step_number = std::numeric_limits<std::int16_t>::min();
-        } else if (kPlant == "grid_access") {
-            (void)s.cells.at(Grid::kMaxIndex + 1, 3);
-        }
     }
 
     void check() const
@@ -184,7 +176,7 @@ struct Session final : Runtime, UniformSource {
     RandomSource fixed;
     NullCanvas canvas;
     Form form{canvas, *this};
-    Grid outside; // cells outside the board as the presses left them
+    Grid outside; // the cells as the last press left them; those outside the board stay so
     mutable long reads = 0; // of the check box: one per cell drawn
     int ticked = 0, passes = 0, depth = 0;
 };

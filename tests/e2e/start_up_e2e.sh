@@ -15,11 +15,9 @@ start() { # [variable=value...] [-- arguments]: $status, $err
     err=$(<"$work/err")
     [[ ! -s $work/out ]] || fail "with $*: stdout '$(<"$work/out")'"
 }
-no_display() { # line [variable=value...] [-- arguments]
-    local line="tavrel: cannot open a display: $1"
-    shift
-    start "$@"
-    ((status == 1)) && [[ $err == "$line" ]] || fail "with $*: status $status, stderr '$err', not '$line'"
+no_display() { # displays-named [variable=value...] [-- arguments]
+    start "${@:2}"
+    ((status == 1)) && [[ $err == "tavrel: cannot open a display: $1" ]] || fail "with ${*:2}: status $status, stderr '$err', not naming $1"
 }
 no_display "X display not set, WAYLAND_DISPLAY not set"
 no_display "X display :77, WAYLAND_DISPLAY not set" DISPLAY=:77
