@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleHints>
 
 #include <chrono>
 #include <cstdio>
@@ -62,6 +63,10 @@ Tavrel::Tavrel(QWidget* parent)
     setAccessibleName(QStringLiteral("Tavrel board"));
     setFont(form_font());
     setPalette(form_palette());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 9, 0)
+    // Fusion draws the check box's frame by the desktop's scheme, not the palette.
+    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
     // The form is laid out in fixed pixels: never mirrored, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
     resize(kClientArea);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program as a user sees it: presses and double clicks at pixel
-# positions, the board read off the screen; and on a dark KDE desktop (Breeze
-# Dark), pixel for pixel the window of the default desktop.
+# positions, the board read off the screen; and on a dark desktop, KDE's
+# Breeze Dark and GTK's dark Adwaita, pixel for pixel the window of the
+# default desktop.
 source "$(dirname "$0")/common.sh"
 empty_window=$3 # a plain Qt window, which does turn dark
 source "$(dirname "$0")/real_window.sh" "$1" "$2" 1024x768x24
@@ -60,14 +61,29 @@ ForegroundNormal=252,252,252
 BackgroundNormal=32,35,38
 ForegroundNormal=252,252,252
 KDE
-dark=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=6 XDG_CONFIG_HOME="$work/kde")
-env "${dark[@]}" "$empty_window" 2>/dev/null &
-plain=$(timeout 20 xdotool search --sync --onlyvisible --name '^Empty$' | head -n1) || fail "no plain Qt window"
-sleep 0.5
-colour=$(import -window "$plain" -crop 1x1+100+100 -depth 8 txt:- | awk 'NR == 2 { print $3 }')
-kill %%
-[[ $colour == '#202326' ]] || fail "a plain Qt window is $colour under Breeze Dark, not #202326: the desktop is not dark"
-start_window "${dark[@]}"
-new_and_go "$work/dark.png"
-differ=$(compare -metric AE "$work/default.png" "$work/dark.png" null: 2>&1) || true
-[[ $differ == 0 ]] || fail "under Breeze Dark $differ pixels differ from the default desktop"
+# dark_like NAME COLOUR VARIABLE=value...: a plain Qt window turns COLOUR
+# there, and the program's window after New and Go stays the default one.
+dark_like() {
+    local name=$1 want=$2 plain colour differ
+    shift 2
+    env "$@" "$empty_window" 2>/dev/null &
+    plain=$(timeout 20 xdotool search --sync --onlyvisible --name '^Empty$' | head -n1) || fail "no plain Qt window"
+    local deadline=$((SECONDS + 10)) # mapped is not yet painted
+    while colour=$(import -window "$plain" -crop 1x1+100+100 -depth 8 txt:- | awk 'NR == 2 { print $3 }') &&
+        [[ $colour != "$want" ]] && ((SECONDS < deadline)); do
+        sleep 0.1
+    done
+    kill %%
+    wait %% || true # ended by the kill
+    [[ $colour == "$want" ]] || fail "a plain Qt window is $colour under $name, not $want: the desktop is not dark"
+    start_window "$@"
+    new_and_go "$work/dark.png"
+    press 24 356
+    ends "Exit under $name"
+    # compare -metric AE no longer counts pixels from ImageMagick 7.1.2 on.
+    differ=$(convert "$work/default.png" "$work/dark.png" -alpha off -compose difference -composite \
+        -separate -evaluate-sequence max -threshold 0 -format '%[fx:round(mean*w*h)]' info:)
+    [[ $differ == 0 ]] || fail "under $name $differ pixels differ from the default desktop"
+}
+dark_like "Breeze Dark" '#202326' XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=6 XDG_CONFIG_HOME="$work/kde"
+dark_like "dark Adwaita" '#323232' QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
