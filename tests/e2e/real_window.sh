@@ -20,9 +20,8 @@ start_window() {
     origin_x=$X origin_y=$Y
 }
 
-# The program answers a ping once it has read every earlier event; it has
-# painted what they changed by the time it answers a second.
-settle() { "$window_message" ping "$window" && "$window_message" ping "$window" || fail "no answer $*"; }
+# Every input sent before is handled and drawn: see window_message.
+settle() { "$window_message" settle "$window" || fail "no answer $*"; }
 press() { xdotool mousemove "$((origin_x + $1))" "$((origin_y + $2))" click ${3:-1}; } # [click options] button
 # $fills: the cells' fills on the screen, as cell_fills gives them.
 board() {
