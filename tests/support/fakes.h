@@ -15,7 +15,7 @@ namespace tavrel::testing {
 
 // A canvas that logs circles with their fill apart, other calls as text.
 struct RecordingCanvas final : Canvas {
-    struct Disc { float x, y, radius; Rgb fill, outline; };
+    struct Disc { float x{}, y{}, radius{}; Rgb fill, outline; };
     std::vector<std::string> log;
     std::vector<Disc> circles;
     Rgb fill{};
