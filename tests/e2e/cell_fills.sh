@@ -9,3 +9,10 @@ cell_fills() {
             NR > 1 { split($1, p, ","); j = p[2] + 1; x = 10 * p[1] + (j % 2 ? 20 : 10); split($2, c, " ")
                      if (x % 20 == 0) print x / 20, j, ((c[1] in fill) ? fill[c[1]] : "other") }'
 }
+# pixels_differ A B [OPTION...]: how many pixels differ between two pictures,
+# after the options (a -crop, say) applied to both. compare -metric AE no
+# longer counts pixels from ImageMagick 7.1.2 on.
+pixels_differ() {
+    convert "$1" "$2" -alpha off "${@:3}" -compose difference -composite -separate -evaluate-sequence max \
+        -threshold 0 -format '%[fx:round(mean*w*h)]' info:
+}

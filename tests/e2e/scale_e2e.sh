@@ -14,11 +14,7 @@ shot() { import -window "$window" "$work/$1.ppm" || fail "no picture of the wind
 cells() { convert "$work/$1.ppm" -sample '580x511!' ppm:- | cell_fills ppm:-; } # read back at scale 1
 # Pixels that differ in the box round the circles, x 66 to 578 and y 14 to 450,
 # right of the label that Qt draws over the circles' left edge.
-differ() {
-    convert "$work/$1.ppm" "$work/$2.ppm" -crop "$(at 512)x$(at 436)+$(at 66)+$(at 14)" +repage \
-        -compose difference -composite -separate -evaluate-sequence max -threshold 0 \
-        -format '%[fx:round(mean*w*h)]' info:
-}
+differ() { pixels_differ "$work/$1.ppm" "$work/$2.ppm" -crop "$(at 512)x$(at 436)+$(at 66)+$(at 14)" +repage; }
 until_shows() { # picture test what: screenshots, for 20 s, until the cells $now read pass the test
     SECONDS=0
     until shot "$1" && now=$(cells "$1") && eval "$2"; do ((SECONDS < 20)) || fail "$3"; done

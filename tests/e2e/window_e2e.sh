@@ -80,9 +80,7 @@ dark_like() {
     new_and_go "$work/dark.png"
     press 24 356
     ends "Exit under $name"
-    # compare -metric AE no longer counts pixels from ImageMagick 7.1.2 on.
-    differ=$(convert "$work/default.png" "$work/dark.png" -alpha off -compose difference -composite \
-        -separate -evaluate-sequence max -threshold 0 -format '%[fx:round(mean*w*h)]' info:)
+    differ=$(pixels_differ "$work/default.png" "$work/dark.png")
     [[ $differ == 0 ]] || fail "under $name $differ pixels differ from the default desktop"
 }
 dark_like "Breeze Dark" '#202326' XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=6 XDG_CONFIG_HOME="$work/kde"
